@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The number a hexadecimal text spells; 0 when it is empty or not hexadecimal.
+// t is normalised in place (half-width, upper case), as convert_radix leaves it.
+std::int64_t hex_value(std::string& t);
+
+// The byte decoded from two neighbouring units, modulo 255: two upper-case hex digits.
+// Both arguments are normalised in place.
+std::string unit_difference(std::string& next, std::string& prev);
+
+// The unit that follows prev when byte is stored after it, modulo 255; inverse of
+// unit_difference. Both arguments are normalised in place.
+std::string unit_sum(std::string& prev, std::string& byte);
+
+// Two upper-case hexadecimal digits per byte.
+std::string bytes_to_hex(std::string_view bytes);
+
+// The bytes of the leading hexadecimal pairs of text; stops at the first pair that
+// is not two hexadecimal digits.
+std::string hex_to_bytes(std::string_view text);
