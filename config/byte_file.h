@@ -57,6 +57,8 @@ std::int64_t length(std::intptr_t handle);
 std::int64_t read_at(std::intptr_t handle, std::int64_t offset, char* data, std::size_t size);
 std::int64_t write_at(std::intptr_t handle, std::int64_t offset, const char* data, std::size_t size);
 bool exists(const std::string& path);
+// Deletes a file; false when it could not be deleted.
+bool remove(const std::string& path);
 }  // namespace os_file
 
 // True when anything of that name exists.

@@ -53,4 +53,6 @@ bool exists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
+bool remove(const std::string& path) { return !path.empty() && ::unlink(path.c_str()) == 0; }
+
 }  // namespace os_file
