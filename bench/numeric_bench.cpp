@@ -2,6 +2,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "numeric/convert_radix.h"
 #include "numeric/hex_helpers.h"

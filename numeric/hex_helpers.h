@@ -5,10 +5,14 @@
 
 // The number a hexadecimal text spells; 0 when it is empty or not hexadecimal.
 // t is normalised in place (half-width, upper case), as convert_radix leaves it.
+// The value is read by the text-to-number rule: beyond 2^53 it is rounded like a double,
+// beyond int64 it saturates.
 std::int64_t hex_value(std::string& t);
 
 // The byte decoded from two neighbouring units, modulo 255: two upper-case hex digits.
-// Both arguments are normalised in place.
+// Both arguments are normalised in place. Texts longer than a unit never come from a
+// file; for them a negative difference is reduced modulo 255 too, a larger one keeps
+// all its digits.
 std::string unit_difference(std::string& next, std::string& prev);
 
 // The unit that follows prev when byte is stored after it, modulo 255; inverse of
