@@ -14,5 +14,6 @@ inline constexpr const char* kRateOnly = "提示:速率只能是 4800 或 9600 �
 inline constexpr const char* kValueTooLong = "提示:内容太长,超出了该记录的空间,未写入!";
 inline constexpr const char* kPortTooLong = "提示:端口文字最多5个字节(如 COM1:),未写入!";
 inline constexpr const char* kWriteFailed = "提示:写入文件失败,修改未完成!";
+inline constexpr const char* kExportFailed = "提示:导出文件写入失败!";
 inline constexpr const char* kCurrentFile = "当前文件:";
 }  // namespace msg
