@@ -1,0 +1,41 @@
+#pragma once
+// Configuration files built byte by byte, with an encoder written apart from the program's.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline std::string unit_text(int unit) {
+    char out[3];
+    std::snprintf(out, sizeof out, "%02X", unit);
+    return out;
+}
+
+// The units of a value: the seed, one unit per byte (modulo 255), the last unit twice more.
+inline std::string chain(std::string_view value, int seed = 0x30) {
+    std::string out = unit_text(seed);
+    int unit = seed;
+    for (const unsigned char byte : value) {
+        unit += byte;
+        if (unit > 255) unit -= 255;
+        out += unit_text(unit);
+    }
+    return out + unit_text(unit) + unit_text(unit);
+}
+
+inline const std::string kSignature = "\x1A\x67\x32\x01";
+
+// Header (signature, edition byte, 43 filler bytes) and one 160-byte slot per given
+// content; a slot's content is cut or padded with zero bytes to the slot's size.
+inline std::string config_file(char edition, const std::vector<std::string>& slots) {
+    std::string out = kSignature + edition + std::string(43, '\x55');
+    for (const auto& slot : slots) out += (slot + std::string(160, '\0')).substr(0, 160);
+    return out;
+}
+
+// Slot i holding the value "slot i" for every i below count.
+inline std::string numbered_config_file(char edition, int count) {
+    std::vector<std::string> slots;
+    for (int i = 0; i < count; ++i) slots.push_back(chain("slot " + std::to_string(i)));
+    return config_file(edition, slots);
+}
