@@ -39,7 +39,7 @@ std::string decode_body(ByteFile& file, const DecodeProgress& progress) {
         if (next_unit.size() < kUnitSize) break;
         decoded += hex_to_bytes(unit_difference(next_unit, unit));
         file.seek(file.position() - kUnitSize);
-        if (pass % kPassesPerReport == 0) progress(pass);
+        if (progress && pass % kPassesPerReport == 0) progress(pass);
     }
     return decoded;
 }

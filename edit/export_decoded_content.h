@@ -7,7 +7,8 @@
 #include "config/byte_file.h"
 #include "config/window.h"
 
-// Told now and then, every few thousand passes, how many passes the decoding has made.
+// Told now and then, every few thousand passes, how many passes the decoding has made;
+// may be empty.
 using DecodeProgress = std::function<void(std::int64_t passes)>;
 
 // The whole body from offset 48 decoded as one chain, one byte per pass, across slots and
