@@ -8,7 +8,6 @@
 #include "config/find_in_file.h"
 #include "config/intake_file.h"
 #include "config/messages.h"
-#include "edit/typed_offset.h"
 #include "numeric/convert_radix.h"
 #include "numeric/hex_helpers.h"
 
@@ -87,7 +86,9 @@ void patch_module_row(Context& context) {
     bool written = true;
     if (!bytes.empty()) {
         ByteFile& file = session.file;
-        const std::int64_t offset = typed_offset(address);
+        // Text that is not hexadecimal reads as 0 and is refused with the first five bytes.
+        std::string typed = address;
+        const std::int64_t offset = hex_value(typed);
         if (offset < kModuleBodyStart || offset + static_cast<std::int64_t>(bytes.size()) > file.length()) {
             window.set_text(Control::Label1, msg::kEnterOffset);
             return;

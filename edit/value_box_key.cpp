@@ -8,7 +8,6 @@
 #include "config/messages.h"
 #include "config/scan_record.h"
 #include "edit/module_rows.h"
-#include "edit/typed_offset.h"
 #include "numeric/hex_helpers.h"
 
 namespace {
@@ -77,7 +76,9 @@ void write_back_value(Context& context) {
     if (!session.is_open() || address.empty() || window.row_count() == 0) return;
 
     ByteFile& file = session.file;
-    const std::int64_t offset = typed_offset(address);
+    // Text that is not hexadecimal reads as 0, inside the header, and is refused with it.
+    std::string typed = address;
+    const std::int64_t offset = hex_value(typed);
     if (offset < kHeaderSize || offset >= file.length()) {
         window.set_text(Control::Label1, msg::kEnterOffset);
         return;
