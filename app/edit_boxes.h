@@ -1,0 +1,8 @@
+#pragma once
+#include <windows.h>
+
+#include "app/event_table.h"
+
+// Lets the box see Enter past the dialog keys, and raises its key-down event before the
+// box handles the key itself.
+void subclass_edit_box(HWND box, Source source);
