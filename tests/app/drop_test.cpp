@@ -1,0 +1,243 @@
+// Files dropped on the icon through the registered drop target, and the intake's
+// failures through the real window and the Win32 file layer.
+#include "shell_fixture.h"
+
+#include <shlobj.h>
+
+#include <vector>
+
+#include "app/drop_target.h"
+#include "config/byte_file.h"
+
+namespace {
+
+// A data object as a file manager offers it: CF_HDROP in an HGLOBAL of DROPFILES with
+// ANSI paths, or only CF_TEXT when it carries text.
+class DataObject final : public IDataObject {
+public:
+    static DataObject* files(const std::vector<std::string>& paths) {
+        std::string list;
+        for (const std::string& p : paths) list += p + '\0';
+        list += '\0';
+        auto* object = new DataObject(CF_HDROP);
+        object->bytes_.resize(sizeof(DROPFILES));
+        auto* header = reinterpret_cast<DROPFILES*>(object->bytes_.data());
+        header->pFiles = sizeof(DROPFILES);
+        header->fWide = FALSE;
+        object->bytes_ += list;
+        return object;
+    }
+    static DataObject* text(const std::string& text) {
+        auto* object = new DataObject(CF_TEXT);
+        object->bytes_ = text + '\0';
+        return object;
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (iid == IID_IUnknown || iid == IID_IDataObject) {
+            *out = this;
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes_.size());
+        CopyMemory(GlobalLock(memory), bytes_.data(), bytes_.size());
+        GlobalUnlock(memory);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = memory;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format->cfFormat == format_ && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+private:
+    explicit DataObject(CLIPFORMAT format) : format_(format) {}
+    ULONG references_ = 1;
+    CLIPFORMAT format_;
+    std::string bytes_;
+};
+
+const std::string kOpenFailed = "\xCC\xE1\xCA\xBE:\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE\xCA\xA7\xB0\xDC,\xBF\xC9\xC4\xDC\xCE\xC4\xBC\xFE\xCE\xAA\xD6\xBB\xB6\xC1\xCA\xF4\xD0\xD4!";
+const std::string kNotKld = "提示:不是凯立德配置文件!";
+const std::string kCurrentFile = "当前文件:";
+const std::string kPickRecord = "提示:请在下面列表中点击选取数据!";
+
+// A navigator module in miniature: a port text after the five header bytes.
+const std::string kModule = std::string("MZ\x90\x00\x03", 5) + "....COM2:...." + std::string(16, '\0');
+
+class DropTest : public ShellTest {
+protected:
+    // Drags the object over the icon and lets it go; the effects the target answered.
+    std::pair<DWORD, DWORD> drop(DataObject* data) {
+        IDropTarget* target = program().drop_target;
+        DWORD entered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+        DWORD dropped = entered;
+        target->DragEnter(data, MK_LBUTTON, {10, 10}, &entered);
+        DWORD over = dropped;
+        target->DragOver(MK_LBUTTON, {11, 11}, &over);
+        target->Drop(data, 0, {11, 11}, &dropped);
+        data->Release();
+        return {entered, dropped};
+    }
+
+    std::string status() {
+        char text[4096] = {};
+        SendMessageA(control(ControlId::StatusBar1), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    std::string hint() { return text_of(control(ControlId::Label1)); }
+    int rows() { return static_cast<int>(SendMessageA(control(ControlId::ListView1), LVM_GETITEMCOUNT, 0, 0)); }
+};
+
+TEST_F(DropTest, TheIconCarriesTheRegisteredTarget) {
+    start();
+    ASSERT_NE(program().drop_target, nullptr);
+    EXPECT_EQ(RegisterDragDrop(control(ControlId::PicBox1), program().drop_target), DRAGDROP_E_ALREADYREGISTERED);
+}
+
+TEST_F(DropTest, ADroppedFileReachesTheIntake) {
+    start();
+    const std::string module = folder_.write("navione.dll", kModule);
+    const auto [entered, dropped] = drop(DataObject::files({module}));
+    EXPECT_EQ(entered, static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(dropped, static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(status(), kCurrentFile + module);
+    EXPECT_EQ(hint(), kPickRecord);
+    EXPECT_GT(rows(), 0);
+    EXPECT_TRUE(program().session.is_open());
+
+    // Open for reading and writing, yet shared: another program may still write it.
+    const HANDLE other = CreateFileA(module.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(other, INVALID_HANDLE_VALUE);
+    CloseHandle(other);
+}
+
+TEST_F(DropTest, SeveralFilesArriveAsOneTextAndFailToOpen) {
+    start();
+    const std::string first = folder_.write("a.dll", kModule);
+    const std::string second = folder_.write("b.dll", kModule);
+    drop(DataObject::files({first, second}));
+    EXPECT_EQ(program().session.path, first + "\r\n" + second + "\r\n");
+    // A status bar shows control characters as blanks.
+    EXPECT_EQ(status(), kCurrentFile + first + "  " + second + "  ");
+    EXPECT_EQ(hint(), kOpenFailed);
+    EXPECT_EQ(rows(), 0);
+}
+
+TEST_F(DropTest, TextIsRefused) {
+    start();
+    const std::string module = folder_.write("navione.dll", kModule);
+    const auto [entered, dropped] = drop(DataObject::text(module));
+    EXPECT_EQ(entered, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(dropped, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(status(), "Build by Bexmoor");
+}
+
+TEST_F(DropTest, FilesThatCannotBeTakenInSayWhy) {
+    struct Case {
+        const char* name;
+        std::string (*prepare)(const TempFolder&);
+        std::string hint;
+    };
+    const Case cases[] = {
+        {"read-only",
+         [](const TempFolder& f) {
+             const std::string p = f.write("ro.dll", kModule);
+             SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_READONLY);
+             return p;
+         },
+         kOpenFailed},
+        {"folder",
+         [](const TempFolder& f) {
+             CreateDirectoryA(f.path("dir.dll").c_str(), nullptr);
+             return f.path("dir.dll");
+         },
+         kOpenFailed},
+        {"missing", [](const TempFolder& f) { return f.path("none.dll"); }, kOpenFailed},
+        {"locked", [](const TempFolder& f) { return f.write("locked.dll", kModule); }, kOpenFailed},
+        {"empty", [](const TempFolder& f) { return f.write("empty.dll", ""); }, kNotKld},
+        {"no port text", [](const TempFolder& f) { return f.write("other.dll", "COM3:just text, COM in the header"); },
+         kNotKld},
+    };
+    start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = c.prepare(folder_);
+        HANDLE lock = INVALID_HANDLE_VALUE;
+        if (std::string(c.name) == "locked") {
+            lock = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+        }
+        SetWindowTextA(control(ControlId::Label1), "");
+        drop(DataObject::files({path}));
+        if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+        EXPECT_EQ(status(), kCurrentFile + path);
+        EXPECT_EQ(hint(), c.hint);
+        EXPECT_EQ(rows(), 0);
+        EXPECT_FALSE(program().session.is_open());
+    }
+}
+
+// The Win32 side of the byte file, below the intake.
+TEST(Win32ByteFile, OpensOnlyWritableFilesAndReplacesOnCreate) {
+    TempFolder folder;
+    const std::string plain = folder.write("plain.bin", "0123456789");
+    const std::string read_only = folder.write("ro.bin", "abc");
+    SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_READONLY);
+
+    EXPECT_EQ(os_file::open_existing(read_only), ByteFile::kNoHandle);
+    EXPECT_EQ(os_file::open_existing(folder.path()), ByteFile::kNoHandle);
+    EXPECT_EQ(os_file::open_existing(folder.path("missing.bin")), ByteFile::kNoHandle);
+    EXPECT_EQ(os_file::open_existing(""), ByteFile::kNoHandle);
+    EXPECT_EQ(os_file::create_or_replace(read_only), ByteFile::kNoHandle);
+    EXPECT_EQ(file_bytes(read_only), "abc");
+
+    const std::intptr_t handle = os_file::open_existing(plain);
+    ASSERT_NE(handle, ByteFile::kNoHandle);
+    EXPECT_EQ(os_file::length(handle), 10);
+    char got[4] = {};
+    EXPECT_EQ(os_file::read_at(handle, 8, got, 4), 2);
+    EXPECT_EQ(std::string(got, 2), "89");
+    EXPECT_EQ(os_file::write_at(handle, 10, "AB", 2), 2);
+    EXPECT_EQ(os_file::length(handle), 12);
+    EXPECT_EQ(os_file::write_at(handle, 3, "x", 1), 1);
+    os_file::close(handle);
+    EXPECT_EQ(file_bytes(plain), "012x456789AB");
+
+    const std::intptr_t created = os_file::create_or_replace(plain);
+    ASSERT_NE(created, ByteFile::kNoHandle);
+    EXPECT_EQ(os_file::length(created), 0);
+    os_file::close(created);
+    EXPECT_EQ(file_bytes(plain), "");
+
+    EXPECT_TRUE(os_file::exists(plain));
+    EXPECT_TRUE(os_file::exists(folder.path()));
+    EXPECT_TRUE(os_file::remove(plain));
+    EXPECT_FALSE(os_file::exists(plain));
+    EXPECT_FALSE(os_file::remove(plain));
+}
+
+}  // namespace
