@@ -1,7 +1,5 @@
 #include "app/win32_window.h"
 
-#include <commdlg.h>
-
 #include "app/controls.h"
 #include "app/file_dialogs.h"
 #include "app/message_loop.h"
