@@ -22,15 +22,20 @@ std::string slurp(const std::string& path) {
 }  // namespace
 
 ProcessResult run_process(const std::string& program, const std::vector<std::string>& args, const std::string& scratch_dir) {
-    const std::string out_path = scratch_dir + "/stdout.txt";
-    const std::string err_path = scratch_dir + "/stderr.txt";
+    // Fresh names for every run: under Wine a finished child's console host may hold the
+    // inherited handles of the previous run's files a little longer.
+    static int run_count = 0;
+    const std::string run_id = std::to_string(++run_count);
+    const std::string out_path = scratch_dir + "/stdout-" + run_id + ".txt";
+    const std::string err_path = scratch_dir + "/stderr-" + run_id + ".txt";
     ProcessResult result;
 #ifdef _WIN32
     std::string command_line = "\"" + program + "\"";
     for (const auto& a : args) command_line += " \"" + a + "\"";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE out = CreateFileA(out_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    HANDLE err = CreateFileA(err_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE out = CreateFileA(out_path.c_str(), GENERIC_WRITE, share, &inherit, CREATE_ALWAYS, 0, nullptr);
+    HANDLE err = CreateFileA(err_path.c_str(), GENERIC_WRITE, share, &inherit, CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOA si{};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
