@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/file_session.h"
+#include "bench/run_command.h"
 #include "config/list_config_records.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/temp_file.h"
@@ -50,5 +51,15 @@ void list_full_config_file(benchmark::State& state) {
     }
 }
 BENCHMARK(list_full_config_file)->Arg(8)->Arg(77)->Unit(benchmark::kMillisecond);
+
+// The same listing by tarvello-cli as a script runs it: the difference is the process's start.
+void list_full_config_file_by_command_line(benchmark::State& state) {
+    TempDir dir;
+    const std::string path = dir.write("NaviConfig.dll", full_config_file(static_cast<int>(state.range(0))));
+    for (auto _ : state) {
+        if (!run_command({TARVELLO_CLI, "list", path})) state.SkipWithError("tarvello-cli failed");
+    }
+}
+BENCHMARK(list_full_config_file_by_command_line)->Arg(8)->Arg(77)->Unit(benchmark::kMillisecond);
 
 }  // namespace
