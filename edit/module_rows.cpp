@@ -89,7 +89,9 @@ void patch_module_row(Context& context) {
         // Text that is not hexadecimal reads as 0 and is refused with the first five bytes.
         std::string typed = address;
         const std::int64_t offset = hex_value(typed);
-        if (offset < kModuleBodyStart || offset + static_cast<std::int64_t>(bytes.size()) > file.length()) {
+        // The room left after the offset, not the end of the write: an offset typed past
+        // 2^63 saturates, and adding to it would overflow.
+        if (offset < kModuleBodyStart || offset > file.length() - static_cast<std::int64_t>(bytes.size())) {
             window.set_text(Control::Label1, msg::kEnterOffset);
             return;
         }

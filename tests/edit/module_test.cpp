@@ -136,7 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"not_hexadecimal", 0, "XYZ", "COM2:", msg::kEnterOffset},
                     RefusedCase{"at_the_end", 0, "C8", "C", msg::kEnterOffset},
                     RefusedCase{"rate_past_the_end", 1, "C6", "9600", msg::kEnterOffset},
-                    RefusedCase{"port_past_the_end", 0, "C4", "COM2:", msg::kEnterOffset}),
+                    RefusedCase{"port_past_the_end", 0, "C4", "COM2:", msg::kEnterOffset},
+                    // Saturates to the largest offset; the end of the write must not wrap round.
+                    RefusedCase{"past_int64", 0, "8000000000000000", "COM2:", msg::kEnterOffset},
+                    RefusedCase{"rate_past_int64", 1, "FFFFFFFFFFFFFFFFFFFF", "9600", msg::kEnterOffset}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PatchModuleRefusedHint, RateHintSpelledInGbk) {
