@@ -2,13 +2,18 @@
 // A fresh program folder per test and the real MainForm opened in it, closed again
 // through the program's own loop.
 #include <windows.h>
+#include <commctrl.h>
 #include <ole2.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/control_table.h"
 #include "app/message_loop.h"
@@ -82,6 +87,96 @@ public:
 };
 inline testing::Environment* const ole_environment = testing::AddGlobalTestEnvironment(new OleEnvironment);
 
+// The files of a drop as a file manager offers them: CF_HDROP with ANSI paths.
+class DroppedFiles final : public IDataObject {
+public:
+    explicit DroppedFiles(const std::vector<std::string>& paths) : bytes_(sizeof(DROPFILES), '\0') {
+        auto* header = reinterpret_cast<DROPFILES*>(bytes_.data());
+        header->pFiles = sizeof(DROPFILES);
+        header->fWide = FALSE;
+        for (const std::string& p : paths) bytes_ += p + '\0';
+        bytes_ += '\0';
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (iid == IID_IUnknown || iid == IID_IDataObject) {
+            *out = this;
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes_.size());
+        CopyMemory(GlobalLock(memory), bytes_.data(), bytes_.size());
+        GlobalUnlock(memory);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = memory;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+private:
+    ULONG references_ = 1;
+    std::string bytes_;
+};
+
+// Runs an action when a message posted now is dispatched, so it happens inside whatever
+// lets the queue run next: a listing's event pump, a dialog's modal loop.
+class QueuedAction {
+public:
+    QueuedAction() {
+        WNDCLASSA cls{};
+        cls.lpfnWndProc = proc;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.lpszClassName = kClass;
+        RegisterClassA(&cls);
+        window_ = CreateWindowExA(0, kClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, cls.hInstance, nullptr);
+    }
+    ~QueuedAction() { DestroyWindow(window_); }
+    QueuedAction(const QueuedAction&) = delete;
+    QueuedAction& operator=(const QueuedAction&) = delete;
+
+    void post(std::function<void()> action) {
+        action_ = std::move(action);
+        SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&action_));
+        PostMessageA(window_, WM_APP, 0, 0);
+    }
+
+private:
+    static constexpr const char* kClass = "Tarvello.TestAction";
+    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+        if (message != WM_APP) return DefWindowProcA(window, message, w, l);
+        auto* action = reinterpret_cast<std::function<void()>*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (action && *action) (*action)();
+        return 0;
+    }
+
+    HWND window_ = nullptr;
+    std::function<void()> action_;
+};
+
 class ShellTest : public testing::Test {
 protected:
     void TearDown() override {
@@ -119,6 +214,98 @@ protected:
         const int code = run_message_loop();
         KillTimer(nullptr, guard);
         return code;
+    }
+
+    // Drags the files over the icon's registered target and lets them go.
+    void drop_files(const std::vector<std::string>& paths) {
+        IDropTarget* target = program().drop_target;
+        auto* data = new DroppedFiles(paths);
+        DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+        target->DragEnter(data, MK_LBUTTON, {10, 10}, &effect);
+        effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+        target->DragOver(MK_LBUTTON, {11, 11}, &effect);
+        effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+        target->Drop(data, 0, {11, 11}, &effect);
+        data->Release();
+    }
+    void drop_file(const std::string& path) { drop_files({path}); }
+
+    // What the live controls show.
+    HWND list() const { return control(ControlId::ListView1); }
+    std::string hint() const { return text_of(control(ControlId::Label1)); }
+    std::string status_text() const {
+        char text[4096] = {};
+        SendMessageA(control(ControlId::StatusBar1), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    int row_count() const { return static_cast<int>(SendMessageA(list(), LVM_GETITEMCOUNT, 0, 0)); }
+    std::string cell(int row, int column) const {
+        char text[4096] = {};
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(list(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    // Every row's cells from column 0 up to the given count.
+    std::vector<std::vector<std::string>> rows(int columns = 2) const {
+        std::vector<std::vector<std::string>> all;
+        for (int row = 0; row < row_count(); ++row) {
+            all.emplace_back();
+            for (int column = 0; column < columns; ++column) all.back().push_back(cell(row, column));
+        }
+        return all;
+    }
+    int selected_row() const {
+        return static_cast<int>(SendMessageA(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+    int column_count() const {
+        const HWND header = reinterpret_cast<HWND>(SendMessageA(list(), LVM_GETHEADER, 0, 0));
+        return static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    }
+
+    // A point in the middle of a row, in the list's client coordinates.
+    POINT row_point(int row) const {
+        RECT rect{};
+        rect.left = LVIR_BOUNDS;
+        SendMessageA(list(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+        return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    // A point in the list's empty area below its rows.
+    POINT below_rows() const {
+        RECT client{};
+        GetClientRect(list(), &client);
+        return {client.right / 2, client.bottom - 5};
+    }
+    // A mouse click as the mouse queues it, taken through the program's own message
+    // processing, so the list raises its click notification itself.
+    void click_list(POINT at, bool right = false) {
+        const LPARAM where = MAKELPARAM(at.x, at.y);
+        PostMessageA(list(), right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, where);
+        PostMessageA(list(), right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, where);
+        pump();
+    }
+
+    // Typing into an edit box: the focus, everything selected, then the characters as
+    // the keyboard queues them. Wine's ANSI edit box takes a GBK character from the input
+    // method's composition, never as a lead and a trail WM_CHAR, so such a character is
+    // put in at the caret as the input method puts it.
+    void type(HWND box, const std::string& text) {
+        SetFocus(box);
+        SendMessageA(box, EM_SETSEL, 0, -1);
+        if (text.empty()) PostMessageA(box, WM_CHAR, VK_BACK, 1);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            if (byte < 0x80 || i + 1 == text.size()) {
+                PostMessageA(box, WM_CHAR, byte, 1);
+            } else {
+                pump();
+                const std::string character = text.substr(i++, 2);
+                SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character.c_str()));
+            }
+        }
+        pump();
     }
 
     TempFolder folder_;
