@@ -74,8 +74,13 @@ TEST_F(ModuleTest, ThePortAndTheRateAreListedAndPatchedInPlace) {
 
 // The dialogs of CommonDlg1, answered from a timer inside their own modal loop.
 struct DialogAnswer {
+    explicit DialogAnswer(std::string name = {}, QueuedAction* queue = nullptr, std::function<void()> action = {})
+        : file_name(std::move(name)), after(queue), after_action(std::move(action)) {}
+
     std::string file_name;  // typed before OK; empty: the dialog is cancelled
-    std::string title;      // what the dialog showed
+    QueuedAction* after;    // queued once OK is pressed: it runs while the export decodes
+    std::function<void()> after_action;
+    std::string title;  // what the dialog showed
     int shown = 0;
 };
 DialogAnswer* answer = nullptr;
@@ -103,6 +108,7 @@ void CALLBACK answer_dialog(HWND, UINT, UINT_PTR, DWORD) {
     const HWND name = GetDlgItem(dialog, kFileNameCombo) ? GetDlgItem(dialog, kFileNameCombo) : GetDlgItem(dialog, kFileNameEdit);
     SetWindowTextA(name, answer->file_name.c_str());
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    if (answer->after) answer->after->post(answer->after_action);
 }
 
 // Answers every dialog shown while it lives.
@@ -120,12 +126,13 @@ private:
     UINT_PTR timer_;
 };
 
-// Three slots padded with the units "00": every unit of the body is two hexadecimal digits.
+// Sixty slots padded with the units "00", so every unit of the body is two hexadecimal
+// digits, and long enough for the export to let events run while it decodes.
 std::string exported_config() {
     std::string out = kSignature + '\xBF' + std::string(43, '\x55');
-    for (const std::string& c : {chain("AB", 0x41), chain("\xD6\xD0\xCE\xC4", 0xF0), chain("x", 0xFE)}) {
-        out += (c + std::string(160, '0')).substr(0, 160);
-    }
+    std::vector<std::string> chains = {chain("AB", 0x41), chain("\xD6\xD0\xCE\xC4", 0xF0), chain("x", 0xFE)};
+    for (int slot = 3; slot < 60; ++slot) chains.push_back(chain("slot " + std::to_string(slot), slot));
+    for (const std::string& c : chains) out += (c + std::string(160, '0')).substr(0, 160);
     return out;
 }
 
@@ -150,7 +157,7 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     for (const bool with_module : {false, true}) {
         SCOPED_TRACE(with_module ? "module" : "empty list");
         if (with_module) drop_file(folder_.write("navione.dll", module_bytes()));
-        DialogAnswer none{"", "", 0};
+        DialogAnswer none;
         DialogWatch watch(none);
         click_list(row_point(0), true);
         EXPECT_EQ(none.shown, 0);
@@ -159,7 +166,7 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     const std::string config = folder_.write("NaviConfig.dll", exported_config());
     const std::string other = folder_.write("other.dll", kSignature + '\xB4' + std::string(43, 'x') + chain("other"));
     drop_file(config);
-    ASSERT_EQ(row_count(), 3);
+    ASSERT_EQ(row_count(), 60);
     EXPECT_FALSE(IsWindowVisible(bar));
     SetWindowTextA(control(ControlId::EditBox1), "kept");
     SetWindowTextA(control(ControlId::EditBox2), "D0");
@@ -168,7 +175,16 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     // A drop while the export runs is ignored: the export keeps reading its own file.
     QueuedAction during;
     bool busy = false;
-    DialogAnswer save{folder_.path("out"), "", 0};
+    QueuedAction decoding;
+    struct {
+        bool shown = false;
+        LRESULT range = 0, position = 0;
+    } progress;
+    DialogAnswer save(folder_.path("out"), &decoding, [&] {
+                          progress.shown = IsWindowVisible(bar);
+                          progress.range = SendMessageA(bar, PBM_GETRANGE, FALSE, 0);
+                          progress.position = SendMessageA(bar, PBM_GETPOS, 0, 0);
+                      });
     {
         DialogWatch watch(save);
         const POINT at = row_point(1);
@@ -184,21 +200,26 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     EXPECT_EQ(save.title, "\xB1\xA3\xB4\xE6\xB1\xE0\xD2\xEB\xBA\xF3\xB5\xC4\xC4\xDA\xC8\xDD\xCE\xAATXT\xCE\xC4\xBC\xFE");
     EXPECT_TRUE(busy);
     EXPECT_EQ(program().session.path, config);
+    // Shown over the list while it decodes: the range is a quarter of the file's length,
+    // the position half the passes made.
+    EXPECT_TRUE(progress.shown);
+    EXPECT_EQ(progress.range, 9648 / 4);
+    EXPECT_EQ(progress.position, 4096 / 2);
 
     const std::string body = decoded_body(exported_config());
-    ASSERT_EQ(body.size(), 239u);
+    ASSERT_EQ(body.size(), 4799u);
     EXPECT_EQ(body.substr(0, 4), std::string("AB\0\0", 4));
     const std::string output = file_bytes(folder_.path("out.txt"));
-    EXPECT_EQ(output.substr(0, 4), std::string("\xEF\0\0\0", 4));
+    EXPECT_EQ(output.substr(0, 4), std::string("\xBF\x12\0\0", 4));
     EXPECT_EQ(output.substr(4), body);
     EXPECT_FALSE(IsWindowVisible(bar));
-    EXPECT_EQ(row_count(), 3);
+    EXPECT_EQ(row_count(), 60);
     EXPECT_EQ(text_of(control(ControlId::EditBox1)), "kept") << "a right click never fills the boxes";
     EXPECT_EQ(text_of(control(ControlId::EditBox2)), "D0");
     EXPECT_EQ(hint(), hint_before);
 
     // The same again under a name that already ends in .txt.
-    DialogAnswer again{folder_.path("again.txt"), "", 0};
+    DialogAnswer again(folder_.path("again.txt"));
     {
         DialogWatch watch(again);
         click_list(row_point(0), true);
@@ -207,7 +228,7 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     EXPECT_EQ(file_bytes(folder_.path("again.txt.txt")), output);
 
     // A click on the icon shows the open dialog with its own settings.
-    DialogAnswer open{"", "", 0};
+    DialogAnswer open;
     {
         DialogWatch watch(open);
         PostMessageA(control(ControlId::PicBox1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
@@ -219,7 +240,7 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     EXPECT_EQ(program().session.path, config) << "a cancelled dialog takes nothing in";
 
     // A file picked there is taken in like a dropped one.
-    DialogAnswer pick{other, "", 0};
+    DialogAnswer pick(other);
     {
         DialogWatch watch(pick);
         PostMessageA(control(ControlId::PicBox1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));

@@ -270,6 +270,17 @@ TEST_F(RecordsTest, ADropOrAWriteDuringAListingIsIgnored) {
     EXPECT_EQ(cell(0, 1), "2nd") << "once the listing has ended, a drop is taken in";
 }
 
+// Esc while a listing lets events run closes the window; the listing ends on the
+// destroyed controls and the program's loop ends.
+TEST_F(RecordsTest, EscDuringAListingClosesTheWindow) {
+    start();
+    QueuedAction during;
+    during.post([&] { PostMessageA(list(), WM_KEYDOWN, VK_ESCAPE, 1); });
+    drop_file(folder_.write("NaviConfig.dll", config_with('\xBF')));
+    EXPECT_FALSE(IsWindow(form()));
+    EXPECT_EQ(run_loop_until_quit(), 0);
+}
+
 // Comments from ziz_ivi.ini, read for the file's edition.
 const std::string kReference =
     "[整理]\r\nID=王工\r\n"
