@@ -1,38 +1,26 @@
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
+#include <vector>
 
-#include "config/file_session.h"
 #include "bench/run_command.h"
+#include "config/file_session.h"
 #include "config/list_config_records.h"
+#include "tests/support/config_bytes.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/temp_file.h"
 
 namespace {
 
-std::string unit_text(int unit) {
-    char out[3];
-    std::snprintf(out, sizeof out, "%02X", unit);
-    return out;
-}
-
 // 191 slots, each holding a value of value_length bytes as a chain from the seed 30.
 std::string full_config_file(int value_length) {
-    std::string bytes = std::string("\x1A\x67\x32\x01\xBF", 5) + std::string(43, '\0');
+    std::vector<std::string> slots;
     for (int slot = 0; slot <= 190; ++slot) {
-        std::string chain = unit_text(0x30);
-        int unit = 0x30;
-        for (int i = 0; i < value_length; ++i) {
-            unit += 'A' + (slot + i) % 26;
-            if (unit > 255) unit -= 255;
-            chain += unit_text(unit);
-        }
-        chain += unit_text(unit) + unit_text(unit);
-        chain.resize(160, '\0');
-        bytes += chain;
+        std::string value;
+        for (int i = 0; i < value_length; ++i) value += static_cast<char>('A' + (slot + i) % 26);
+        slots.push_back(chain(value));
     }
-    return bytes;
+    return config_file('\xBF', slots);
 }
 
 // The listing of a whole configuration file, as an intake runs it: 191 scans, rows and comments.

@@ -2,7 +2,7 @@
 // configuration file through the real save dialog.
 #include "shell_fixture.h"
 
-#include "tests/config/config_bytes.h"
+#include "tests/support/config_bytes.h"
 
 namespace {
 

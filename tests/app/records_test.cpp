@@ -2,7 +2,7 @@
 // navigated by offset, commented from ziz_ivi.ini.
 #include "shell_fixture.h"
 
-#include "tests/config/config_bytes.h"
+#include "tests/support/config_bytes.h"
 
 namespace {
 

@@ -87,15 +87,26 @@ public:
 };
 inline testing::Environment* const ole_environment = testing::AddGlobalTestEnvironment(new OleEnvironment);
 
-// The files of a drop as a file manager offers them: CF_HDROP with ANSI paths.
-class DroppedFiles final : public IDataObject {
+// A data object as a file manager offers it: CF_HDROP in an HGLOBAL of DROPFILES with
+// ANSI paths, or only CF_TEXT when it carries text.
+class DataObject final : public IDataObject {
 public:
-    explicit DroppedFiles(const std::vector<std::string>& paths) : bytes_(sizeof(DROPFILES), '\0') {
-        auto* header = reinterpret_cast<DROPFILES*>(bytes_.data());
+    static DataObject* files(const std::vector<std::string>& paths) {
+        std::string list;
+        for (const std::string& p : paths) list += p + '\0';
+        list += '\0';
+        auto* object = new DataObject(CF_HDROP);
+        object->bytes_.resize(sizeof(DROPFILES));
+        auto* header = reinterpret_cast<DROPFILES*>(object->bytes_.data());
         header->pFiles = sizeof(DROPFILES);
         header->fWide = FALSE;
-        for (const std::string& p : paths) bytes_ += p + '\0';
-        bytes_ += '\0';
+        object->bytes_ += list;
+        return object;
+    }
+    static DataObject* text(const std::string& text) {
+        auto* object = new DataObject(CF_TEXT);
+        object->bytes_ = text + '\0';
+        return object;
     }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -125,7 +136,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+        return format->cfFormat == format_ && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
     }
     HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
         out->ptd = nullptr;
@@ -138,7 +149,9 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
 private:
+    explicit DataObject(CLIPFORMAT format) : format_(format) {}
     ULONG references_ = 1;
+    CLIPFORMAT format_;
     std::string bytes_;
 };
 
@@ -219,7 +232,7 @@ protected:
     // Drags the files over the icon's registered target and lets them go.
     void drop_files(const std::vector<std::string>& paths) {
         IDropTarget* target = program().drop_target;
-        auto* data = new DroppedFiles(paths);
+        auto* data = DataObject::files(paths);
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         target->DragEnter(data, MK_LBUTTON, {10, 10}, &effect);
         effect = DROPEFFECT_COPY | DROPEFFECT_LINK;

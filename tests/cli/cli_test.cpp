@@ -12,7 +12,7 @@
 #include "edit/export_decoded_content.h"
 #include "run_process.h"
 #include "tests/support/memory_window.h"
-#include "tests/config/config_bytes.h"
+#include "tests/support/config_bytes.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 
 #include "config/fill_comment.h"
 #include "config/intake_file.h"
-#include "config_bytes.h"
+#include "tests/support/config_bytes.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/temp_file.h"
 

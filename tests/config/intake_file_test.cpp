@@ -6,7 +6,7 @@
 #include "config/file_session.h"
 #include "config/intake_file.h"
 #include "config/messages.h"
-#include "config_bytes.h"
+#include "tests/support/config_bytes.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/temp_file.h"
 

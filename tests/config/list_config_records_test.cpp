@@ -8,7 +8,7 @@
 #include "config/intake_file.h"
 #include "config/list_config_records.h"
 #include "config/messages.h"
-#include "config_bytes.h"
+#include "tests/support/config_bytes.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/temp_file.h"
 

@@ -7,37 +7,18 @@
 
 #include "config/intake_file.h"
 #include "edit/show_clicked_record.h"
+#include "tests/support/config_bytes.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/temp_file.h"
 
 inline constexpr std::size_t kHeader = 48;
 inline constexpr std::size_t kSlot = 160;
 
-inline std::string two_digits(int unit) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[unit >> 4], kDigits[unit & 15]};
-}
-
-// A chain as the tool writes it: the seed, one unit per byte modulo 255, the last unit
-// twice more.
-inline std::string chain_of(int seed, std::string_view value) {
-    std::string out = two_digits(seed);
-    int unit = seed;
-    for (const unsigned char byte : value) {
-        unit += byte;
-        if (unit > 255) unit -= 255;
-        out += two_digits(unit);
-    }
-    return out + two_digits(unit) + two_digits(unit);
-}
+inline std::string chain_of(int seed, std::string_view value) { return chain(value, seed); }
 
 // The header, then one 160-byte slot per content, padded with the units "00" (ASCII
 // zeros), so that any even offset inside a slot holds a whole unit.
-inline std::string config_bytes(const std::vector<std::string>& slots) {
-    std::string out = std::string("\x1A\x67\x32\x01\xBF", 5) + std::string(43, '\x55');
-    for (const auto& slot : slots) out += (slot + std::string(kSlot, '0')).substr(0, kSlot);
-    return out;
-}
+inline std::string config_bytes(const std::vector<std::string>& slots) { return config_file('\xBF', slots, '0'); }
 
 inline std::string hex_of(std::size_t offset) {
     char out[24];

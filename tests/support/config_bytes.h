@@ -26,10 +26,11 @@ inline std::string chain(std::string_view value, int seed = 0x30) {
 inline const std::string kSignature = "\x1A\x67\x32\x01";
 
 // Header (signature, edition byte, 43 filler bytes) and one 160-byte slot per given
-// content; a slot's content is cut or padded with zero bytes to the slot's size.
-inline std::string config_file(char edition, const std::vector<std::string>& slots) {
+// content; a slot's content is cut or padded to the slot's size, with zero bytes or, to
+// keep every even offset a whole unit, with the character '0'.
+inline std::string config_file(char edition, const std::vector<std::string>& slots, char pad = '\0') {
     std::string out = kSignature + edition + std::string(43, '\x55');
-    for (const auto& slot : slots) out += (slot + std::string(160, '\0')).substr(0, 160);
+    for (const auto& slot : slots) out += (slot + std::string(160, pad)).substr(0, 160);
     return out;
 }
 
