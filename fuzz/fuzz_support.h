@@ -41,7 +41,8 @@ public:
     }
     // As many bytes as the byte before them says.
     std::string text() {
-        const std::size_t n = std::min<std::size_t>(byte(), rest_.size());
+        const std::size_t wanted = byte();
+        const std::size_t n = std::min(wanted, rest_.size());
         std::string t(rest_.substr(0, n));
         rest_.remove_prefix(n);
         return t;
@@ -71,9 +72,8 @@ inline constexpr KnownRate kKnownRates[] = {
 };
 
 // Three bytes in front of a file's bytes force what blind mutation rarely builds: the
-// signature, a port text, the rate anchor with a known rate, a file long enough to reach
-// slot 190, the export's skipped units and the byte file's 64 KiB buffer. Flags 40 and 80
-// are left to each target.
+// signature, a port text, the rate anchor with a known rate, a file made long by repeating
+// its bytes. Flags 40 and 80 are left to each target.
 enum ShapeFlag : std::uint8_t { kWithSignature = 0x01, kWithPortText = 0x02, kWithRate = 0x04, kTiled = 0x08 };
 
 struct Shape {
@@ -90,7 +90,14 @@ inline Shape read_shape(FuzzInput& in) {
     return s;
 }
 
-inline std::string shaped_file(const Shape& s, std::string body) {
+// How long a tiled file gets. A listing scans each slot's chain to its end, and a chain may
+// run on to the end of the file, so its cost grows with slots times length: the targets that
+// list keep to a few dozen slots (the cap at slot 190 is the unit tests' and the seeds'
+// case), and only the export, which decodes once, goes past the units at 9C70 and across
+// the byte file's 64 KiB buffer.
+enum class Tiles { kFewSlots, kPastSkippedUnits };
+
+inline std::string shaped_file(const Shape& s, std::string body, Tiles tiles = Tiles::kFewSlots) {
     if (s.flags & kWithPortText) {
         const std::string port = std::string("COM") + static_cast<char>('1' + s.choice % 9) + ":";
         body.insert((s.choice * 7u) % (body.size() + 1), port);
@@ -101,7 +108,8 @@ inline std::string shaped_file(const Shape& s, std::string body) {
         if (rate < std::size(kKnownRates)) body += std::string(kKnownRates[rate].bytes) + "\xE3";
     }
     if (s.flags & kTiled) {
-        const std::size_t length = (s.size & 0x80 ? 0x10000u : 0x9C60u) + (s.size & 0x7Fu);
+        const std::size_t length = tiles == Tiles::kFewSlots ? 0x1000u + s.size
+                                   : (s.size & 0x80 ? 0x10000u : 0x9C60u) + (s.size & 0x7Fu);
         if (body.empty()) body = "0";
         while (body.size() < length) body += std::string(body, 0, length - body.size());
     }
