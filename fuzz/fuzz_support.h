@@ -3,6 +3,7 @@
 // that cuts an input into a file and the texts a user would type, real files in a private
 // folder, and a model of the file format over bytes held in memory, written apart from the
 // core, to hold the core's reads and writes against.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
