@@ -1,7 +1,7 @@
 // The numeric helpers on any text: radix conversion against its own round trip and plain
 // 64-bit arithmetic, the text-to-number rule against strtod, hex_value against a reading
-// of the digits written here, the unit arithmetic as an inverse pair,
-// and the byte and hexadecimal conversions.
+// of the digits written here, the unit arithmetic as an inverse pair, and the byte and
+// hexadecimal conversions.
 //
 // Input: a mode byte, then what the mode reads (see each check).
 #include <cctype>
