@@ -6,8 +6,9 @@
 
 namespace {
 
-// Every unit of a configuration file is a short text of ASCII hex digits, and the export
-// reads millions of them: such a text needs neither the half-width step nor a big number.
+// Every unit of a configuration file is a short ASCII text, and a scan reads millions of
+// them: such a text needs neither the half-width step nor a big number, and when it is not
+// hexadecimal it reads as 0 after the same upper-casing convert_radix would give it.
 constexpr std::size_t kPlainHexLimit = 8;
 
 int ascii_hex_digit(char c) {
@@ -17,23 +18,25 @@ int ascii_hex_digit(char c) {
   return -1;
 }
 
-std::optional<std::int64_t> read_plain_hex(std::string& t) {
+std::optional<std::int64_t> read_short_ascii(std::string& t) {
   if (t.size() > kPlainHexLimit) return std::nullopt;
-  std::uint32_t value = 0;
   for (const char c : t) {
-    const int digit = ascii_hex_digit(c);
-    if (digit < 0) return std::nullopt;
-    value = value * 16 + static_cast<std::uint32_t>(digit);
+    if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
   }
+  std::uint32_t value = 0;
+  bool hexadecimal = true;
   for (char& c : t) {
-    if (c >= 'a') c = static_cast<char>(c - 'a' + 'A');
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    const int digit = ascii_hex_digit(c);
+    hexadecimal = hexadecimal && digit >= 0;
+    if (hexadecimal) value = value * 16 + static_cast<std::uint32_t>(digit);
   }
-  return value;
+  return hexadecimal ? value : 0;
 }
 
 }  // namespace
 
 std::int64_t hex_value(std::string& t) {
-  if (const auto value = read_plain_hex(t)) return *value;
+  if (const auto value = read_short_ascii(t)) return *value;
   return whole_number(convert_radix(t, 16, 10));
 }

@@ -69,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, HexValueOf, testing::Values(
     HexValue{"", 0, ""},
     HexValue{"XYZ", 0, "XYZ"},
     HexValue{"xyz", 0, "XYZ"},
+    HexValue{"co:m2abz", 0, "CO:M2ABZ"},
+    HexValue{"co:m2abzq", 0, "CO:M2ABZQ"},
     HexValue{"g1", 0, "G1"},
     HexValue{" 1", 0, " 1"},
     HexValue{"-1", 0, "-1"},
