@@ -4,10 +4,10 @@
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
-constexpr FontSpec kGuiFont{0, FW_NORMAL, DEFAULT_CHARSET};
+constexpr FontChoice kGuiFont{0, FW_NORMAL, DEFAULT_CHARSET};
 }  // namespace
 
-const std::array<ControlSpec, kControlCount> kControlTable{{
+const std::array<ControlEntry, kControlCount> kControlTable{{
     {ControlId::ProcessBar1, "ProcessBar1", PROGRESS_CLASSA, kChild | WS_BORDER, 0,
      30, 318, 520, 20, "", kGuiFont, false, false},
     // Docks itself along the bottom edge, as wide as the client area.
@@ -33,7 +33,7 @@ const std::array<ControlSpec, kControlCount> kControlTable{{
 }};
 
 // Windows always shows the first column left-aligned, whatever its format says.
-const std::array<ColumnSpec, 2> kListColumns{{
+const std::array<ColumnEntry, 2> kListColumns{{
     {"地址(16h)", 70, LVCFMT_LEFT},
     {"值", 503, LVCFMT_CENTER},
 }};

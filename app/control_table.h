@@ -13,13 +13,13 @@ using ControlHandles = std::array<HWND, kControlCount>;
 inline std::size_t index_of(ControlId id) { return static_cast<std::size_t>(id); }
 
 // Character height in pixels (0: the system's default GUI font), weight and character set.
-struct FontSpec {
+struct FontChoice {
     int height;
     int weight;
     BYTE charset;
 };
 
-struct ControlSpec {
+struct ControlEntry {
     ControlId id;
     const char* name;
     const char* class_name;
@@ -27,21 +27,21 @@ struct ControlSpec {
     DWORD ex_style;
     int left, top, width, height;  // relative to MainForm's client area
     const char* caption;
-    FontSpec font;
+    FontChoice font;
     bool tab_stop;
     bool visible;
 };
 
-extern const std::array<ControlSpec, kControlCount> kControlTable;
+extern const std::array<ControlEntry, kControlCount> kControlTable;
 
-struct ColumnSpec {
+struct ColumnEntry {
     const char* caption;
     int width;
     int format;
 };
 
 // ListView1's columns at creation.
-extern const std::array<ColumnSpec, 2> kListColumns;
+extern const std::array<ColumnEntry, 2> kListColumns;
 
 inline constexpr const char* kFormClass = "Tarvello.MainForm";
 inline constexpr const char* kPictureClass = "Tarvello.PicBox";

@@ -16,15 +16,15 @@ std::unique_ptr<Program> current;
 constexpr DWORD kListStyle = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP;
 constexpr int kProgressMaximum = 100;
 
-HFONT make_font(const FontSpec& font) {
+HFONT make_font(const FontChoice& font) {
     if (font.height == 0) return nullptr;
     // A negative height asks for the character height rather than the cell height.
     return CreateFontA(-font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, font.charset, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontFace);
 }
 
-void prepare_control(const ControlSpec& spec, HWND control) {
-    switch (spec.id) {
+void prepare_control(const ControlEntry& entry, HWND control) {
+    switch (entry.id) {
     case ControlId::ListView1:
         list_view::set_extended_style(control, kListStyle);
         for (std::size_t i = 0; i < kListColumns.size(); ++i) {
@@ -34,7 +34,7 @@ void prepare_control(const ControlSpec& spec, HWND control) {
         break;
     case ControlId::StatusBar1:
         status_bar::set_parts(control, {kStatusPartWidth});
-        status_bar::set_text(control, 0, spec.caption);
+        status_bar::set_text(control, 0, entry.caption);
         break;
     case ControlId::ProcessBar1:
         progress_bar::set_range(control, kProgressMaximum);
@@ -43,7 +43,7 @@ void prepare_control(const ControlSpec& spec, HWND control) {
     case ControlId::EditBox1:
     case ControlId::EditBox2:
         edit_box::remove_length_limit(control);
-        subclass_edit_box(control, spec.id == ControlId::EditBox1 ? Source::EditBox1 : Source::EditBox2);
+        subclass_edit_box(control, entry.id == ControlId::EditBox1 ? Source::EditBox1 : Source::EditBox2);
         break;
     default:
         break;
@@ -52,17 +52,17 @@ void prepare_control(const ControlSpec& spec, HWND control) {
 
 void create_controls(Program& p, HINSTANCE instance) {
     for (std::size_t i = 0; i < kControlTable.size(); ++i) {
-        const ControlSpec& spec = kControlTable[i];
-        const DWORD style = spec.style | (spec.visible ? WS_VISIBLE : 0) | (spec.tab_stop ? WS_TABSTOP : 0);
-        const HWND control = CreateWindowExA(spec.ex_style, spec.class_name, spec.caption, style, spec.left, spec.top,
-                                             spec.width, spec.height, p.form,
+        const ControlEntry& entry = kControlTable[i];
+        const DWORD style = entry.style | (entry.visible ? WS_VISIBLE : 0) | (entry.tab_stop ? WS_TABSTOP : 0);
+        const HWND control = CreateWindowExA(entry.ex_style, entry.class_name, entry.caption, style, entry.left, entry.top,
+                                             entry.width, entry.height, p.form,
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance,
                                              nullptr);
         p.controls[i] = control;
-        p.fonts[i] = make_font(spec.font);
+        p.fonts[i] = make_font(entry.font);
         const HGDIOBJ font = p.fonts[i] ? static_cast<HGDIOBJ>(p.fonts[i]) : GetStockObject(DEFAULT_GUI_FONT);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        prepare_control(spec, control);
+        prepare_control(entry, control);
     }
 }
 
