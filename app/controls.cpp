@@ -3,19 +3,16 @@
 #include <algorithm>
 
 namespace {
-// A common progress bar keeps its range and position within a 16-bit word.
-constexpr int kProgressLimit = 32767;
-
-LRESULT send(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0) { return SendMessageA(window, message, w, l); }
+LRESULT send(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(window, message, w, l); }
 }  // namespace
 
-std::string window_text(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+std::wstring window_text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void set_window_text(HWND window, const std::string& text) { SetWindowTextA(window, text.c_str()); }
+void set_window_text(HWND window, const std::wstring& text) { SetWindowTextW(window, text.c_str()); }
 
 void set_topmost(HWND window, bool topmost) {
     SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -27,25 +24,25 @@ int row_count(HWND list) { return static_cast<int>(send(list, LVM_GETITEMCOUNT))
 
 void delete_all_rows(HWND list) { send(list, LVM_DELETEALLITEMS); }
 
-void append_row(HWND list, const std::string& first_cell) {
-    LVITEMA item{};
+void append_row(HWND list, const std::wstring& first_cell) {
+    LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = row_count(list);
-    item.pszText = const_cast<char*>(first_cell.c_str());
-    send(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    item.pszText = const_cast<wchar_t*>(first_cell.c_str());
+    send(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-std::string cell(HWND list, int row, int column) {
+std::wstring cell(HWND list, int row, int column) {
     if (row < 0 || row >= row_count(list)) return {};
     // The control copies at most the buffer's size and says how much it copied: grow
     // the buffer until the text fits with room to spare.
     for (std::size_t size = 256;; size *= 4) {
-        std::string text(size, '\0');
-        LVITEMA item{};
+        std::wstring text(size, L'\0');
+        LVITEMW item{};
         item.iSubItem = column;
         item.pszText = text.data();
         item.cchTextMax = static_cast<int>(size);
-        const auto copied = static_cast<std::size_t>(send(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
+        const auto copied = static_cast<std::size_t>(send(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
         if (copied + 1 < size || size >= (1u << 24)) {
             text.resize(std::min(copied, size));
             return text;
@@ -53,17 +50,17 @@ std::string cell(HWND list, int row, int column) {
     }
 }
 
-void set_cell(HWND list, int row, int column, const std::string& text) {
-    LVITEMA item{};
+void set_cell(HWND list, int row, int column, const std::wstring& text) {
+    LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    send(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    send(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
 }
 
 int first_selected(HWND list) { return static_cast<int>(send(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
 
 void select_only(HWND list, int row) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     if (row < 0) {
         send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
@@ -75,13 +72,13 @@ void select_only(HWND list, int row) {
 
 void ensure_visible(HWND list, int row) { send(list, LVM_ENSUREVISIBLE, row, FALSE); }
 
-void insert_column(HWND list, int index, const std::string& caption, int width, int format) {
-    LVCOLUMNA column{};
+void insert_column(HWND list, int index, const std::wstring& caption, int width, int format) {
+    LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     column.fmt = format;
     column.cx = width;
-    column.pszText = const_cast<char*>(caption.c_str());
-    send(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+    column.pszText = const_cast<wchar_t*>(caption.c_str());
+    send(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
 void set_column_width(HWND list, int column, int width) { send(list, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0)); }
@@ -100,23 +97,17 @@ void set_parts(HWND bar, const std::vector<int>& right_edges) {
     send(bar, SB_SETPARTS, right_edges.size(), reinterpret_cast<LPARAM>(right_edges.data()));
 }
 
-std::string text(HWND bar, int part) {
-    std::string text(LOWORD(send(bar, SB_GETTEXTLENGTHA, part)) + 1u, '\0');
-    text.resize(LOWORD(send(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
-void set_text(HWND bar, int part, const std::string& text) {
-    send(bar, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(text.c_str()));
+void set_text(HWND bar, int part, const std::wstring& text) {
+    send(bar, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 }  // namespace status_bar
 
 namespace progress_bar {
 
-void set_range(HWND bar, int maximum) { send(bar, PBM_SETRANGE32, 0, std::clamp(maximum, 0, kProgressLimit)); }
+void set_range(HWND bar, int maximum) { send(bar, PBM_SETRANGE32, 0, maximum); }
 
-void set_position(HWND bar, int position) { send(bar, PBM_SETPOS, std::clamp(position, 0, kProgressLimit)); }
+void set_position(HWND bar, int position) { send(bar, PBM_SETPOS, position); }
 
 }  // namespace progress_bar
 
@@ -125,8 +116,7 @@ namespace edit_box {
 void remove_length_limit(HWND box) { send(box, EM_SETLIMITTEXT, 0); }
 
 void put_caret_at_end(HWND box) {
-    // Positions count bytes in an ANSI edit box on Windows but characters in Wine's; a
-    // position past the end means the end in both.
+    // A position past the end means the end, whatever the text's length.
     constexpr int kPastTheEnd = 0x7FFFFFFE;
     send(box, EM_SETSEL, kPastTheEnd, kPastTheEnd);
     send(box, EM_SCROLLCARET);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-std::string window_text(HWND window);
-void set_window_text(HWND window, const std::string& text);
+std::wstring window_text(HWND window);
+void set_window_text(HWND window, const std::wstring& text);
 
 // The always-on-top state, without moving, resizing or activating the window.
 void set_topmost(HWND window, bool topmost);
@@ -15,13 +15,13 @@ void set_topmost(HWND window, bool topmost);
 namespace list_view {
 int row_count(HWND list);
 void delete_all_rows(HWND list);
-void append_row(HWND list, const std::string& first_cell);
-std::string cell(HWND list, int row, int column);
-void set_cell(HWND list, int row, int column, const std::string& text);
+void append_row(HWND list, const std::wstring& first_cell);
+std::wstring cell(HWND list, int row, int column);
+void set_cell(HWND list, int row, int column, const std::wstring& text);
 int first_selected(HWND list);
 void select_only(HWND list, int row);  // -1 clears the selection
 void ensure_visible(HWND list, int row);
-void insert_column(HWND list, int index, const std::string& caption, int width, int format);
+void insert_column(HWND list, int index, const std::wstring& caption, int width, int format);
 void set_column_width(HWND list, int column, int width);
 void set_extended_style(HWND list, DWORD style);
 void set_small_images(HWND list, HIMAGELIST images);
@@ -29,8 +29,7 @@ void set_small_images(HWND list, HIMAGELIST images);
 
 namespace status_bar {
 void set_parts(HWND bar, const std::vector<int>& right_edges);
-std::string text(HWND bar, int part);
-void set_text(HWND bar, int part, const std::string& text);
+void set_text(HWND bar, int part, const std::wstring& text);
 }  // namespace status_bar
 
 namespace progress_bar {

@@ -1,7 +1,8 @@
 #include "app/drop_target.h"
 
 #include "app/event_table.h"
-#include "app/program.h"
+#include "app/shell.h"
+#include "platform/windows_text.h"
 
 namespace {
 
@@ -11,6 +12,8 @@ FORMATETC file_list_format() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, 
 // move (and so delete) what it dropped.
 class FileDropTarget final : public IDropTarget {
 public:
+    explicit FileDropTarget(HWND icon) : icon_(icon) {}
+
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (iid == IID_IUnknown || iid == IID_IDropTarget) {
             *object = static_cast<IDropTarget*>(this);
@@ -53,7 +56,8 @@ public:
         }
         std::string paths = dropped_paths_text(static_cast<HDROP>(medium.hGlobal));
         ReleaseStgMedium(&medium);
-        raise_event(program(), Source::DropTarget1, Event::FilesDropped, {0, std::move(paths)});
+        // The shell is looked up at the drop: the target may outlive the window.
+        if (Shell* shell = shell_of(icon_)) raise_event(*shell, Source::drop_target, Event::files_dropped, {BoxKey::enter, std::move(paths)});
         return S_OK;
     }
 
@@ -65,31 +69,28 @@ private:
         return DROPEFFECT_NONE;
     }
 
+    HWND icon_;
     LONG references_ = 1;
     bool accepts_ = false;
 };
 
 std::string dropped_path(HDROP drop, UINT index) {
-    std::string path(DragQueryFileA(drop, index, nullptr, 0) + 1u, '\0');
-    path.resize(DragQueryFileA(drop, index, path.data(), static_cast<UINT>(path.size())));
-    return path;
+    std::wstring path(DragQueryFileW(drop, index, nullptr, 0) + 1u, L'\0');
+    path.resize(DragQueryFileW(drop, index, path.data(), static_cast<UINT>(path.size())));
+    return wide_to_utf8(path);
 }
 
 }  // namespace
 
-bool register_drop_target(Program& program) {
-    auto* target = new FileDropTarget;
-    const bool registered = SUCCEEDED(RegisterDragDrop(program.control(ControlId::PicBox1), target));
-    if (registered) {
-        program.drop_target = target;
-    } else {
-        target->Release();
-    }
-    return registered;
+bool register_drop_target(Shell& shell) {
+    const HWND icon = shell.control(ControlId::icon);
+    auto* target = new FileDropTarget(icon);
+    shell.drop_target.reset(target);
+    return SUCCEEDED(RegisterDragDrop(icon, target));
 }
 
 std::string dropped_paths_text(HDROP drop) {
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     if (count == 1) return dropped_path(drop, 0);
     std::string text;
     for (UINT i = 0; i < count; ++i) text += dropped_path(drop, i) + "\r\n";

@@ -5,11 +5,11 @@
 
 #include <string>
 
-struct Program;
+struct Shell;
 
-// DropTarget1 on PicBox1's window. False when OLE refuses the registration.
-bool register_drop_target(Program& program);
+// The drop target on the icon's window. False when OLE refuses the registration.
+bool register_drop_target(Shell& shell);
 
-// The files of a drop as one text: a single path as it is; several paths each followed
-// by CR LF, the last one too.
+// The files of a drop as one UTF-8 text: a single path as it is; several paths each
+// followed by CR LF, the last one too.
 std::string dropped_paths_text(HDROP drop);

@@ -3,6 +3,6 @@
 
 #include "app/event_table.h"
 
-// Lets the box see Enter past the dialog keys, and raises its key-down event before the
-// box handles the key itself.
+// Lets the box see Enter past the dialog keys, and turns Enter, Up and Down into the
+// box's key event before the box handles the key itself.
 void subclass_edit_box(HWND box, Source source);

@@ -2,35 +2,32 @@
 
 #include <array>
 
-#include "app/form_handlers.h"
-#include "app/program.h"
-#include "config/intake_file.h"
-#include "edit/export_decoded_content.h"
-#include "edit/offset_box_key.h"
-#include "edit/show_clicked_record.h"
-#include "edit/value_box_key.h"
+#include "app/main_window_events.h"
+#include "app/shell.h"
 
 namespace {
 
-const std::array<EventBinding, 10> kEventTable{{
-    {Source::MainForm, Event::Created, [](Program& p, const EventArgs&) { on_form_created(p); }},
-    {Source::MainForm, Event::Destroyed, [](Program& p, const EventArgs&) { on_form_destroyed(p); }},
-    {Source::EditBox1, Event::GotFocus, [](Program& p, const EventArgs&) { on_value_box_focus(p); }},
-    {Source::EditBox1, Event::KeyDown, [](Program& p, const EventArgs& a) { on_value_box_key(p.context, a.key); }},
-    {Source::EditBox2, Event::GotFocus, [](Program& p, const EventArgs&) { on_offset_box_focus(p); }},
-    {Source::EditBox2, Event::KeyDown, [](Program& p, const EventArgs& a) { on_offset_box_key(p.context, a.key); }},
-    {Source::PicBox1, Event::LeftButtonDown, [](Program& p, const EventArgs&) { on_icon_click(p.context); }},
-    {Source::DropTarget1, Event::FilesDropped, [](Program& p, const EventArgs& a) { on_files_dropped(p.context, a.text); }},
-    {Source::ListView1, Event::Click, [](Program& p, const EventArgs&) { show_clicked_record(p.context); }},
-    {Source::ListView1, Event::RightClick, [](Program& p, const EventArgs&) { export_decoded_content(p.context); }},
+const std::array<EventBinding, 12> kEventTable{{
+    {Source::main_window, Event::created, [](Shell& s, const EventArgs&) { on_main_window_created(s); }},
+    {Source::main_window, Event::destroyed, [](Shell& s, const EventArgs&) { save_window_position(s); }},
+    {Source::value_box, Event::got_focus, [](Shell& s, const EventArgs&) { put_caret_at_end(s, ControlId::value_box); }},
+    {Source::value_box, Event::key, [](Shell& s, const EventArgs& a) { on_value_box_key(s.form, a.key); }},
+    {Source::offset_box, Event::got_focus, [](Shell& s, const EventArgs&) { put_caret_at_end(s, ControlId::offset_box); }},
+    {Source::offset_box, Event::key, [](Shell& s, const EventArgs& a) { on_offset_box_key(s.form, a.key); }},
+    {Source::icon, Event::left_button_down, [](Shell& s, const EventArgs&) { on_icon_click(s.form); }},
+    {Source::drop_target, Event::files_dropped, [](Shell& s, const EventArgs& a) { on_files_dropped(s.form, a.path); }},
+    {Source::record_list, Event::click, [](Shell& s, const EventArgs&) { on_record_click(s.form); }},
+    {Source::record_list, Event::right_click, [](Shell& s, const EventArgs&) { on_record_list_right_click(s.form); }},
+    {Source::record_list, Event::undo, [](Shell& s, const EventArgs&) { on_undo(s.form); }},
+    {Source::record_list, Event::redo, [](Shell& s, const EventArgs&) { on_redo(s.form); }},
 }};
 
 }  // namespace
 
-void raise_event(Program& program, Source source, Event event, const EventArgs& args) {
+void raise_event(Shell& shell, Source source, Event event, const EventArgs& args) {
     for (const EventBinding& binding : kEventTable) {
         if (binding.source == source && binding.event == event) {
-            binding.handler(program, args);
+            binding.handler(shell, args);
             return;
         }
     }

@@ -1,18 +1,20 @@
 #pragma once
 #include <string>
 
-struct Program;
+#include "app/form/form.h"
 
-// Who raises an event: the form, a control, or the drop target on PicBox1.
-enum class Source { MainForm, EditBox1, EditBox2, PicBox1, DropTarget1, ListView1 };
-enum class Event { Created, Destroyed, GotFocus, KeyDown, LeftButtonDown, FilesDropped, Click, RightClick };
+struct Shell;
+
+// Who raises an event: the main window, one of its controls, or the drop target on the icon.
+enum class Source { main_window, value_box, offset_box, icon, drop_target, record_list };
+enum class Event { created, destroyed, got_focus, key, left_button_down, files_dropped, click, right_click, undo, redo };
 
 struct EventArgs {
-    int key = 0;       // KeyDown: the virtual-key code
-    std::string text;  // FilesDropped: the dropped paths
+    BoxKey key = BoxKey::enter;  // key
+    std::string path;            // files_dropped: the dropped paths, UTF-8
 };
 
-using Handler = void (*)(Program&, const EventArgs&);
+using Handler = void (*)(Shell&, const EventArgs&);
 
 struct EventBinding {
     Source source;
@@ -21,4 +23,4 @@ struct EventBinding {
 };
 
 // Runs the handler bound to the event; an event without one is ignored.
-void raise_event(Program& program, Source source, Event event, const EventArgs& args = {});
+void raise_event(Shell& shell, Source source, Event event, const EventArgs& args = {});

@@ -1,193 +1,201 @@
 #include <memory>
 
+#include "app/control_table.h"
 #include "app/controls.h"
+#include "app/dpi_layout.h"
 #include "app/edit_boxes.h"
 #include "app/event_table.h"
 #include "app/hint_label.h"
 #include "app/message_loop.h"
 #include "app/picture_box.h"
-#include "app/program.h"
 #include "app/resource_ids.h"
+#include "app/shell.h"
 
 namespace {
-
-std::unique_ptr<Program> current;
 
 constexpr DWORD kListStyle = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP;
 constexpr int kProgressMaximum = 100;
 
-HFONT make_font(const FontChoice& font) {
-    if (font.height == 0) return nullptr;
-    // A negative height asks for the character height rather than the cell height.
-    return CreateFontA(-font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, font.charset, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontFace);
-}
-
 void prepare_control(const ControlEntry& entry, HWND control) {
     switch (entry.id) {
-    case ControlId::ListView1:
+    case ControlId::record_list:
         list_view::set_extended_style(control, kListStyle);
         for (std::size_t i = 0; i < kListColumns.size(); ++i) {
             list_view::insert_column(control, static_cast<int>(i), kListColumns[i].caption, kListColumns[i].width,
                                      kListColumns[i].format);
         }
         break;
-    case ControlId::StatusBar1:
+    case ControlId::status_bar:
         status_bar::set_parts(control, {kStatusPartWidth});
         status_bar::set_text(control, 0, entry.caption);
         break;
-    case ControlId::ProcessBar1:
+    case ControlId::progress_bar:
         progress_bar::set_range(control, kProgressMaximum);
         progress_bar::set_position(control, 0);
         break;
-    case ControlId::EditBox1:
-    case ControlId::EditBox2:
+    case ControlId::value_box:
+    case ControlId::offset_box:
         edit_box::remove_length_limit(control);
-        subclass_edit_box(control, entry.id == ControlId::EditBox1 ? Source::EditBox1 : Source::EditBox2);
+        subclass_edit_box(control, entry.id == ControlId::value_box ? Source::value_box : Source::offset_box);
         break;
     default:
         break;
     }
 }
 
-void create_controls(Program& p, HINSTANCE instance) {
-    for (std::size_t i = 0; i < kControlTable.size(); ++i) {
-        const ControlEntry& entry = kControlTable[i];
+void create_controls(Shell& shell, HINSTANCE instance) {
+    for (const ControlEntry& entry : kControlTable) {
+        const std::size_t i = index_of(entry.id);
         const DWORD style = entry.style | (entry.visible ? WS_VISIBLE : 0) | (entry.tab_stop ? WS_TABSTOP : 0);
-        const HWND control = CreateWindowExA(entry.ex_style, entry.class_name, entry.caption, style, entry.left, entry.top,
-                                             entry.width, entry.height, p.form,
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance,
-                                             nullptr);
-        p.controls[i] = control;
-        p.fonts[i] = make_font(entry.font);
-        const HGDIOBJ font = p.fonts[i] ? static_cast<HGDIOBJ>(p.fonts[i]) : GetStockObject(DEFAULT_GUI_FONT);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        const HWND control = CreateWindowExW(entry.ex_style, entry.class_name, entry.caption, style, entry.left,
+                                             entry.top, entry.width, entry.height, shell.window,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_identifier(entry.id))),
+                                             instance, nullptr);
+        shell.controls[i] = control;
         prepare_control(entry, control);
     }
+    apply_dpi(shell, GetDpiForWindow(shell.window), nullptr);
 }
 
-void on_command(Program& p, WPARAM w, LPARAM l) {
+void on_command(Shell& shell, WPARAM w, LPARAM l) {
     const auto sender = reinterpret_cast<HWND>(l);
-    if (HIWORD(w) == EN_SETFOCUS && sender == p.control(ControlId::EditBox1)) {
-        raise_event(p, Source::EditBox1, Event::GotFocus);
-    } else if (HIWORD(w) == EN_SETFOCUS && sender == p.control(ControlId::EditBox2)) {
-        raise_event(p, Source::EditBox2, Event::GotFocus);
+    if (HIWORD(w) == EN_SETFOCUS && sender == shell.control(ControlId::value_box)) {
+        raise_event(shell, Source::value_box, Event::got_focus);
+    } else if (HIWORD(w) == EN_SETFOCUS && sender == shell.control(ControlId::offset_box)) {
+        raise_event(shell, Source::offset_box, Event::got_focus);
     } else if (LOWORD(w) == IDCANCEL && !sender) {
         // Esc, from the dialog keys of the message loop: closes as the close button does.
-        SendMessageA(p.form, WM_SYSCOMMAND, SC_CLOSE, 0);
+        SendMessageW(shell.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 }
 
-void on_notify(Program& p, const NMHDR& header) {
-    if (header.hwndFrom != p.control(ControlId::ListView1)) return;
-    if (header.code == NM_CLICK) raise_event(p, Source::ListView1, Event::Click);
-    if (header.code == NM_RCLICK) raise_event(p, Source::ListView1, Event::RightClick);
+// Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo. Only the record list takes them: in the
+// edit boxes Ctrl+Z keeps its text-editing meaning and never touches the file.
+void on_record_list_key(Shell& shell, WORD key) {
+    if (!(GetKeyState(VK_CONTROL) & 0x8000)) return;
+    const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    if (key == 'Z' && !shift) raise_event(shell, Source::record_list, Event::undo);
+    if (key == 'Y' || (key == 'Z' && shift)) raise_event(shell, Source::record_list, Event::redo);
 }
 
-// Tab, from the dialog keys: the next control with a tab stop, which is ListView1 or
-// EditBox2. The caret of an edit box is placed by its focus handler, not selected all.
-void move_tab_focus(Program& p, WPARAM w, LPARAM l) {
-    const HWND target = LOWORD(l) ? reinterpret_cast<HWND>(w) : GetNextDlgTabItem(p.form, GetFocus(), w != 0);
+void on_notify(Shell& shell, const NMHDR& header) {
+    if (header.hwndFrom != shell.control(ControlId::record_list)) return;
+    if (header.code == NM_CLICK) raise_event(shell, Source::record_list, Event::click);
+    if (header.code == NM_RCLICK) raise_event(shell, Source::record_list, Event::right_click);
+    if (header.code == LVN_KEYDOWN) on_record_list_key(shell, reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+}
+
+// Tab, from the dialog keys: the next control with a tab stop, which is the record list
+// or the offset box. The caret of an edit box is placed by its focus handler.
+void move_tab_focus(Shell& shell, WPARAM w, LPARAM l) {
+    const HWND target = LOWORD(l) ? reinterpret_cast<HWND>(w) : GetNextDlgTabItem(shell.window, GetFocus(), w != 0);
     if (target) SetFocus(target);
 }
 
-void remember_focus(Program& p) {
+void remember_focus(Shell& shell) {
     const HWND focus = GetFocus();
-    if (focus && IsChild(p.form, focus)) p.last_focus = focus;
+    if (focus && IsChild(shell.window, focus)) shell.last_focus = focus;
 }
 
-void restore_focus(Program& p) {
-    SetFocus(p.last_focus && IsWindow(p.last_focus) ? p.last_focus : p.control(ControlId::ListView1));
+void restore_focus(Shell& shell) {
+    SetFocus(shell.last_focus && IsWindow(shell.last_focus) ? shell.last_focus : shell.control(ControlId::record_list));
 }
 
-void on_destroy(Program& p) {
-    raise_event(p, Source::MainForm, Event::Destroyed);
-    PostQuitMessage(0);
-}
-
-LRESULT CALLBACK form_proc(HWND form, UINT message, WPARAM w, LPARAM l) {
-    Program& p = program();
+LRESULT CALLBACK form_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        // The shell comes with the creation and belongs to the window from now on.
+        auto* shell = static_cast<Shell*>(reinterpret_cast<const CREATESTRUCTW*>(l)->lpCreateParams);
+        shell->window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(shell));
+    }
+    Shell* shell = reinterpret_cast<Shell*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!shell) return DefWindowProcW(window, message, w, l);
     switch (message) {
     case WM_COMMAND:
-        on_command(p, w, l);
+        on_command(*shell, w, l);
         return 0;
     case WM_NOTIFY:
-        on_notify(p, *reinterpret_cast<const NMHDR*>(l));
+        on_notify(*shell, *reinterpret_cast<const NMHDR*>(l));
         return 0;
     case WM_DRAWITEM:
-        if (w == kFirstControlId + index_of(ControlId::Label1)) {
-            paint_hint_label(*reinterpret_cast<const DRAWITEMSTRUCT*>(l), p.fonts[index_of(ControlId::Label1)]);
+        if (w == static_cast<WPARAM>(control_identifier(ControlId::hint_line))) {
+            paint_hint_label(*reinterpret_cast<const DRAWITEMSTRUCT*>(l), shell->fonts[index_of(ControlId::hint_line)].get());
             return TRUE;
         }
         break;
+    case WM_DPICHANGED:
+        apply_dpi(*shell, HIWORD(w), reinterpret_cast<const RECT*>(l));
+        return 0;
     case WM_NEXTDLGCTL:
-        move_tab_focus(p, w, l);
+        move_tab_focus(*shell, w, l);
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(w) == WA_INACTIVE) remember_focus(p);
+        if (LOWORD(w) == WA_INACTIVE) remember_focus(*shell);
         break;
     case WM_SETFOCUS:
-        restore_focus(p);
+        restore_focus(*shell);
         return 0;
     case WM_DESTROY:
-        on_destroy(p);
+        raise_event(*shell, Source::main_window, Event::destroyed);
+        PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
-        p.form = nullptr;
-        break;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete shell;
+        return DefWindowProcW(window, message, w, l);
     default:
         break;
     }
-    return DefWindowProcA(form, message, w, l);
+    return DefWindowProcW(window, message, w, l);
 }
 
 void register_form_class(HINSTANCE instance) {
-    WNDCLASSEXA cls{};
+    WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
-    if (GetClassInfoExA(instance, kFormClass, &cls)) return;
+    if (GetClassInfoExW(instance, kFormClass, &cls)) return;
     cls.lpfnWndProc = form_proc;
     cls.hInstance = instance;
-    cls.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TARVELLO));
-    cls.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TARVELLO), IMAGE_ICON,
+    cls.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TARVELLO));
+    cls.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TARVELLO), IMAGE_ICON,
                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    cls.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     cls.lpszClassName = kFormClass;
-    RegisterClassExA(&cls);
+    RegisterClassExW(&cls);
 }
 
 }  // namespace
 
-Program::~Program() {
-    for (HFONT font : fonts) {
-        if (font) DeleteObject(font);
-    }
-    if (picture) picture->Release();
-    if (drop_target) drop_target->Release();
+Shell* shell_of(HWND window) {
+    const HWND top = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    wchar_t name[64] = {};
+    if (!top || !GetClassNameW(top, name, 64) || std::wstring(name) != kFormClass) return nullptr;
+    return reinterpret_cast<Shell*>(GetWindowLongPtrW(top, GWLP_USERDATA));
 }
 
-Program& program() { return *current; }
-
 HWND open_main_form(const std::string& program_dir) {
-    current = std::make_unique<Program>(program_dir);
-    Program& p = *current;
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    auto shell = std::make_unique<Shell>(program_dir);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&classes);
     register_form_class(instance);
     register_picture_class(instance);
-    p.picture = load_program_picture(instance);
+    shell->picture.reset(load_program_picture(instance));
 
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - kFormWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - kFormHeight) / 2;
-    p.form = CreateWindowExA(WS_EX_TOPMOST, kFormClass, kFormCaption, kFormStyle, left, top, kFormWidth, kFormHeight,
-                             nullptr, nullptr, instance, nullptr);
-    if (!p.form) return nullptr;
-    create_controls(p, instance);
-    raise_event(p, Source::MainForm, Event::Created);
-    ShowWindow(p.form, SW_SHOW);
-    UpdateWindow(p.form);
-    return p.form;
+    // Centred at the size it will have: the layout scaled to the system's DPI.
+    const int width = scaled(kFormWidth, GetDpiForSystem());
+    const int height = scaled(kFormHeight, GetDpiForSystem());
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    Shell& s = *shell;
+    const HWND window = CreateWindowExW(WS_EX_TOPMOST, kFormClass, kFormCaption, kFormStyle, left, top, width, height,
+                                        nullptr, nullptr, instance, shell.release());
+    if (!window) return nullptr;
+    create_controls(s, instance);
+    raise_event(s, Source::main_window, Event::created);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    return window;
 }
 
 int run_program(const std::string& program_dir) {

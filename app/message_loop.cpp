@@ -1,23 +1,22 @@
 #include "app/message_loop.h"
 
-#include "app/program.h"
-
 void process_message(MSG& message) {
-    const HWND form = program().form;
-    if (form && IsDialogMessageA(form, &message)) return;
+    // The dialog keys belong to the top-level window the message is for.
+    const HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (top && IsDialogMessageW(top, &message)) return;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
 }
 
 int run_message_loop() {
     MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) process_message(message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) process_message(message);
     return static_cast<int>(message.wParam);
 }
 
 bool process_pending_messages() {
     MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;

@@ -2,21 +2,21 @@
 
 #include "app/control_table.h"
 #include "app/event_table.h"
-#include "app/program.h"
+#include "app/shell.h"
 #include "app/resource_ids.h"
 
 namespace {
 
-constexpr int kHimetricPerInch = 2540;
-
 void paint_picture(HWND box) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(box, &paint);
-    IPicture* picture = program().picture;
+    const Shell* shell = shell_of(box);
+    IPicture* picture = shell ? shell->picture.get() : nullptr;
+    const UINT dpi = shell ? shell->dpi : USER_DEFAULT_SCREEN_DPI;
     if (picture) {
         RECT client;
         GetClientRect(box, &client);
-        const RECT place = picture_place(picture_size(picture), client);
+        const RECT place = picture_place(picture_size(picture, dpi), client);
         OLE_XSIZE_HIMETRIC width = 0;
         OLE_YSIZE_HIMETRIC height = 0;
         picture->get_Width(&width);
@@ -34,32 +34,32 @@ LRESULT CALLBACK picture_box_proc(HWND box, UINT message, WPARAM w, LPARAM l) {
         paint_picture(box);
         return 0;
     case WM_LBUTTONDOWN:
-        raise_event(program(), Source::PicBox1, Event::LeftButtonDown);
+        if (Shell* shell = shell_of(box)) raise_event(*shell, Source::icon, Event::left_button_down);
         return 0;
     case WM_DESTROY:
         RevokeDragDrop(box);
         return 0;
     default:
-        return DefWindowProcA(box, message, w, l);
+        return DefWindowProcW(box, message, w, l);
     }
 }
 
 }  // namespace
 
 void register_picture_class(HINSTANCE instance) {
-    WNDCLASSEXA cls{};
+    WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
-    if (GetClassInfoExA(instance, kPictureClass, &cls)) return;
+    if (GetClassInfoExW(instance, kPictureClass, &cls)) return;
     cls.lpfnWndProc = picture_box_proc;
     cls.hInstance = instance;
-    cls.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
+    cls.hCursor = LoadCursorW(nullptr, IDC_HAND);
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     cls.lpszClassName = kPictureClass;
-    RegisterClassExA(&cls);
+    RegisterClassExW(&cls);
 }
 
 IPicture* load_program_picture(HINSTANCE instance) {
-    const HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(IDR_PICTURE), RT_RCDATA);
+    const HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(IDR_PICTURE), RT_RCDATA);
     if (!resource) return nullptr;
     const DWORD size = SizeofResource(instance, resource);
     const void* bytes = LockResource(LoadResource(instance, resource));
@@ -80,16 +80,15 @@ IPicture* load_program_picture(HINSTANCE instance) {
     return picture;
 }
 
-SIZE picture_size(IPicture* picture) {
-    OLE_XSIZE_HIMETRIC width = 0;
-    OLE_YSIZE_HIMETRIC height = 0;
-    picture->get_Width(&width);
-    picture->get_Height(&height);
-    const HDC screen = GetDC(nullptr);
-    const SIZE size{MulDiv(width, GetDeviceCaps(screen, LOGPIXELSX), kHimetricPerInch),
-                    MulDiv(height, GetDeviceCaps(screen, LOGPIXELSY), kHimetricPerInch)};
-    ReleaseDC(nullptr, screen);
-    return size;
+SIZE picture_size(IPicture* picture, UINT dpi) {
+    // The image's own pixels: its HIMETRIC size depends on the DPI the loader assumed.
+    OLE_HANDLE handle = 0;
+    BITMAP bitmap{};
+    if (FAILED(picture->get_Handle(&handle)) ||
+        !GetObjectW(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(handle)), sizeof bitmap, &bitmap))
+        return {0, 0};
+    return {MulDiv(bitmap.bmWidth, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI),
+            MulDiv(bitmap.bmHeight, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI)};
 }
 
 RECT picture_place(SIZE picture, const RECT& box) {

@@ -1,45 +1,68 @@
 // The export of any file: the body decodes as one chain that steps over the units at 9C70
 // and 9C72 and ends at the first pass whose next unit is not whole; the output holds the
-// decoded length and bytes; the source file is only read, and handlers that would reopen
-// or write it while the export lets events in do nothing.
+// decoded length and bytes and replaces the target whole, leaving no temporary file; the
+// source is only read. An export onto the open file itself, by whatever name, is refused
+// and changes nothing; a read-only target stays as it was; handlers that would reopen or
+// write the file while the export lets events in do nothing.
 //
-// Input: the shape bytes (flag 40: the save dialog is cancelled; flag 80: other handlers
-// try to run while the export lets events in), then the file's bytes.
+// Input: the shape bytes (flag 10: the target exists and is read-only; flag 20: the answer
+// names the open file itself, by its name, through "./" or by a hard link, as the choice
+// byte says; flag 40: the save dialog is cancelled; flag 80: other handlers try to run
+// while the export lets events in), then the file's bytes.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdint>
 
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
+#include "ops/export_body.h"
 
 namespace {
 
-std::string with_length(const std::string& decoded) {
-    const auto n = static_cast<std::uint32_t>(decoded.size());
-    return std::string{static_cast<char>(n & 0xFF), static_cast<char>((n >> 8) & 0xFF),
-                       static_cast<char>((n >> 16) & 0xFF), static_cast<char>(n >> 24)} +
-           decoded;
-}
+constexpr std::string_view kOldExport = "an earlier export";
 
-// decode_body on its own.
-void check_decode_body(const std::string& path, const std::string& expected) {
-    ByteFile file;
-    FUZZ_CHECK(file.open_existing(path));
+// decode_body and export_body on their own, over any file.
+void check_ops(const FuzzCase& c, const std::string& bytes, const std::string& expected) {
     std::int64_t last = 0;
-    const std::string decoded = decode_body(file, [&last](std::int64_t passes) {
-        FUZZ_CHECK(passes > last);
+    const std::string decoded = decode_body(bytes, [&last](std::int64_t passes) {
+        FUZZ_CHECK(passes == last + kPassesPerReport);
         last = passes;
     });
     FUZZ_CHECK(decoded == expected);
-    FUZZ_CHECK(last <= static_cast<std::int64_t>(expected.size()));
+    FUZZ_CHECK(last == static_cast<std::int64_t>(expected.size()) / kPassesPerReport * kPassesPerReport);
+
+    NaviFile file;
+    file.path = c.path;
+    FUZZ_CHECK(file.file.open_existing(c.path));
+    const std::string direct = c.folder.path("direct.txt");
+    FUZZ_CHECK(export_body(file, direct) == ExportOutcome::done);
+    FUZZ_CHECK(file_bytes(direct) == with_length(expected));
+    FUZZ_CHECK(::unlink(direct.c_str()) == 0);
+    // A folder that does not exist takes no export, and nothing is left behind.
+    const std::string nowhere = c.folder.path("missing/exported.txt");
+    FUZZ_CHECK(export_body(file, nowhere) == ExportOutcome::write_failed);
+    FUZZ_CHECK(!exists(nowhere));
 }
 
-// The session as the listing of a configuration file leaves it, without the listing: over
-// the long files the export needs, listing costs slots times length and would crowd out the
-// export's own runs.
-void open_as_listed(FuzzSession& s, std::string_view bytes) {
-    if (!bytes.starts_with(kSignatureBytes)) return;
-    FUZZ_CHECK(s.session.file.open_existing(s.path));
-    s.session.path = s.path;
-    s.session.kind = kKindConfig;
-    s.window.append_row("30", "");
+// The save dialog's answer naming the open file (its export goes to answer + ".txt").
+std::string answer_onto_itself(const FuzzCase& c, std::uint8_t choice) {
+    switch (choice % 3) {
+    case 0: return c.folder.path("kld");
+    case 1: return c.folder.dir() + "/./kld";
+    default:
+        FUZZ_CHECK(::link(c.path.c_str(), c.folder.path("alias.txt").c_str()) == 0);
+        return c.folder.path("alias");
+    }
+}
+
+void check_progress(const MemoryView& v, std::int64_t length, std::int64_t reports) {
+    FUZZ_CHECK(!v.progress.empty());
+    FUZZ_CHECK(v.progress.front().done == 0);
+    for (std::size_t i = 0; i < v.progress.size(); ++i) {
+        FUZZ_CHECK(v.progress[i].total == length / 2);
+        if (i > 0) FUZZ_CHECK(v.progress[i].done == v.progress[i - 1].done + kPassesPerReport);
+    }
+    FUZZ_CHECK(static_cast<std::int64_t>(v.progress.size()) == reports + 1);
 }
 
 }  // namespace
@@ -49,43 +72,56 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Shape shape = read_shape(in);
     const std::string bytes = shaped_file(shape, in.rest(), Tiles::kPastSkippedUnits);
     const std::string expected = body_decoded(bytes);
+    const bool onto_itself = shape.flags & kFlag20;
+    const bool read_only_target = (shape.flags & kFlag10) && !onto_itself;
+    const bool cancelled = shape.flags & kFlag40;
 
-    FuzzSession s(bytes);
-    const std::string chosen = fuzz_folder().path("exported");
-    os_file::remove(chosen + ".txt");
+    FuzzCase c(bytes, onto_itself ? "kld.txt" : "navi.dll");
     if (shape.flags & kTiled) {
-        open_as_listed(s, bytes);
+        open_without_listing(c);
     } else {
-        s.take_in();
+        on_files_dropped(c.form, c.path);
     }
-    const bool exports = s.session.kind == kKindConfig && s.session.is_open();
+    const bool exports = c.form.file.kind == FileKind::config && c.form.file.is_open();
     // Only a configuration file gets to the export; the decoding itself takes any file.
-    if (!exports) check_decode_body(s.path, expected);
-    s.window.save_answer = shape.flags & 0x40 ? "" : chosen;
-    if (shape.flags & 0x80) try_handlers_while_busy(s);
+    if (!exports) check_ops(c, bytes, expected);
 
-    export_decoded_content(s.context);
-
-    FUZZ_CHECK(s.on_disk() == bytes);
-    FUZZ_CHECK(!s.session.busy);
-    FUZZ_CHECK(!s.window.progress_shown);
-    FUZZ_CHECK(s.window.save_asked == (exports ? 1 : 0));
-    if (exports && !s.window.save_answer.empty()) {
-        FUZZ_CHECK(file_bytes(chosen + ".txt") == with_length(expected));
-        const int range = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(bytes.size()) / 4, 32767));
-        FUZZ_CHECK(s.window.progress_max == range);
-        int shown = 0;
-        for (const int p : s.window.progress_positions) {
-            FUZZ_CHECK(p >= shown && p <= range);
-            shown = p;
-        }
-    } else {
-        FUZZ_CHECK(!file_exists(chosen + ".txt"));
+    const std::string chosen = onto_itself ? answer_onto_itself(c, shape.choice) : c.folder.path("exported");
+    const std::string target = chosen + ".txt";
+    if (read_only_target) {
+        c.folder.write("exported.txt", kOldExport);
+        FUZZ_CHECK(::chmod(target.c_str(), 0444) == 0);
     }
+    const auto names = c.folder.names();
+    c.view.save_answer = cancelled ? "" : chosen;
+    c.view.set_text(ControlId::hint_line, "");
+    if (shape.flags & kFlag80) try_handlers_while_busy(c);
+    io_watch::reset();
 
-    // A folder that does not exist takes no export, and nothing is left behind.
-    const std::string nowhere = fuzz_folder().path("missing/exported.txt");
-    FUZZ_CHECK(!write_export_file(nowhere, expected));
-    FUZZ_CHECK(!file_exists(nowhere));
+    on_record_list_right_click(c.form);
+
+    check_nothing_written();
+    FUZZ_CHECK(c.on_disk() == bytes);
+    FUZZ_CHECK(!c.form.busy);
+    FUZZ_CHECK(!c.view.progress_shown);
+    FUZZ_CHECK(c.view.save_asked == (exports ? 1 : 0));
+    auto names_after = names;
+    if (!exports || cancelled) {
+        FUZZ_CHECK(c.view.progress.empty());
+        FUZZ_CHECK(c.view.hint().empty());
+    } else if (onto_itself) {
+        FUZZ_CHECK(c.view.hint() == hint::kExportOntoItself);
+        check_progress(c.view, static_cast<std::int64_t>(bytes.size()), 0);
+    } else if (read_only_target) {
+        FUZZ_CHECK(c.view.hint() == hint::kExportFailed);
+        FUZZ_CHECK(file_bytes(target) == kOldExport);
+        check_progress(c.view, static_cast<std::int64_t>(bytes.size()), expected.size() / kPassesPerReport);
+    } else {
+        FUZZ_CHECK(c.view.hint().empty());
+        FUZZ_CHECK(file_bytes(target) == with_length(expected));
+        check_progress(c.view, static_cast<std::int64_t>(bytes.size()), expected.size() / kPassesPerReport);
+        names_after.insert("exported.txt");
+    }
+    FUZZ_CHECK(c.folder.names() == names_after);
     return 0;
 }

@@ -1,26 +1,20 @@
 // Enter in the value box of a navigator module, with any selected row, offset and value, a
-// few times in a row. The port row writes a text of at most five bytes, the rate row the
-// three bytes of a known rate and never the E3 byte after them; either only at a
-// hexadecimal offset from 5 on whose bytes all lie inside the file. Anything else writes
-// nothing.
+// few times in a row, between undos, redos, offset look-ups and another program's changes.
+// The port row writes a text of at most five bytes, the rate row the three bytes of a known
+// rate and never the E3 byte after them; either only at a hexadecimal offset from 5 on whose
+// bytes all lie inside the file, flushed to the device. Anything else writes nothing.
 //
-// Input: the shape bytes (a port text is put in when the bytes hold none), the number of
-// patches less one (0 to 3), for each a pick byte (its low two bits: the selected row less
-// one; flag 40: the value is a known rate text), the offset text and the value text; then
-// the file's bytes.
+// Input: the shape bytes (a port text is put in when the bytes hold none; flag 20: every
+// step starts with an action byte, see StepAction), the number of steps less one (0 to 3),
+// each step's action byte (with flag 20), pick byte (its low two bits: the selected row less
+// one; bit 40: the value is a known rate text), offset text, value text and, when its action
+// asks for one, the second writer's change; then the file's bytes.
 #include <cstdint>
 #include <utility>
 
-#include "config/messages.h"
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
-
-struct Patch {
-    int row = -1;
-    std::string offset;
-    std::string value;
-};
 
 // The bytes the patch means to write, and the hint when it refuses before looking at the
 // offset.
@@ -29,66 +23,78 @@ struct Meant {
     const char* refusal = nullptr;
 };
 
-Meant meant_by(const Patch& patch) {
-    if (patch.row == 0) {
-        if (patch.value.size() > 5) return {"", msg::kPortTooLong};
-        return {patch.value, nullptr};
+Meant meant_by(int row, const std::string& value) {
+    if (row == 0) {
+        if (value.size() > 5) return {"", hint::kPortTooLong};
+        return {value, nullptr};
     }
-    if (patch.row == 1) {
+    if (row == 1) {
         for (const KnownRate& rate : kKnownRates) {
-            if (patch.value == rate.text) return {std::string(rate.bytes), nullptr};
+            if (value == rate.text) return {std::string(rate.bytes), nullptr};
         }
-        return {"", msg::kRateOnly};
+        return {"", hint::kRateOnly};
     }
     return {};
 }
 
-void patch_once(FuzzSession& s, const Patch& patch) {
-    const std::string before = s.on_disk();
-    const bool acts = s.session.is_open() && !patch.offset.empty() && s.window.row_count() > 0;
-    s.window.selected = patch.row;
-    s.window.texts[Control::EditBox2] = patch.offset;
-    s.window.texts[Control::EditBox1] = patch.value;
-    s.window.texts[Control::Label1] = "";
+struct Models {
+    HistoryModel history;
+    BackupModel backup;
+};
 
-    on_value_box_key(s.context, kKeyEnter);
+void patch_step(FuzzCase& c, Models& m, const Step& step, Failure failure) {
+    const int row = step.pick % 4 - 1;
+    const std::string value = step.pick & 0x40 ? std::string(kKnownRates[step.value.size() % 5].text) : step.value;
+    const std::string before = c.on_disk();
+    const Rows rows = c.view.rows;
+    const bool acts = c.form.file.is_open() && !step.offset.empty() && c.view.row_count() > 0;
+    c.view.selected = row;
+    c.view.set_text(ControlId::offset_box, step.offset);
+    c.view.set_text(ControlId::value_box, value);
+    c.view.set_text(ControlId::hint_line, "");
+    c.view.outside_gbk[ControlId::value_box] = step.action & kOutsideGbk;
 
-    const std::string after = s.on_disk();
+    on_value_box_key(c.form, BoxKey::enter);
+
+    const std::string after = c.on_disk();
     FUZZ_CHECK(after.size() == before.size());
-    if (!acts) {
+    const auto refused = [&](const char* hint) {
+        check_nothing_written();
         FUZZ_CHECK(after == before);
-        FUZZ_CHECK(s.window.hint().empty());
-        return;
-    }
-    const Meant meant = meant_by(patch);
+        FUZZ_CHECK(c.view.rows == rows);
+        FUZZ_CHECK(c.view.selected == row);
+        FUZZ_CHECK(c.view.hint() == hint);
+        m.backup.check(c);
+    };
+    if (!acts) return refused("");
+    if (step.action & kOutsideGbk) return refused(hint::kUnwritableText);
+    const Meant meant = meant_by(row, value);
+    if (meant.refusal) return refused(meant.refusal);
     const auto length = static_cast<std::int64_t>(before.size());
-    const std::int64_t offset = offset_named(patch.offset);
+    const std::int64_t offset = offset_named(step.offset);
     const auto end = offset + static_cast<std::int64_t>(meant.bytes.size());
-    const bool writes = meant.refusal == nullptr && !meant.bytes.empty() && offset >= 5 && end <= length;
+    const bool writes = !meant.bytes.empty();
+    if (writes && (offset < 5 || end > length)) return refused(hint::kEnterOffset);
 
-    const Changed changed = changed_between(before, after);
-    if (changed.first >= 0) {
-        FUZZ_CHECK(writes);
-        FUZZ_CHECK(changed.first >= offset && changed.last < end);
-        FUZZ_CHECK(changed.first >= 5 && changed.last < length);
-    }
-    if (meant.refusal != nullptr) {
-        FUZZ_CHECK(after == before);
-        FUZZ_CHECK(s.window.hint() == meant.refusal);
-        return;
-    }
-    if (!meant.bytes.empty() && !writes) {
-        FUZZ_CHECK(after == before);
-        FUZZ_CHECK(s.window.hint() == msg::kEnterOffset);
-        return;
-    }
     std::string expected = before;
-    if (writes) expected.replace(static_cast<std::size_t>(offset), meant.bytes.size(), meant.bytes);
-    FUZZ_CHECK(after == expected);
-    FUZZ_CHECK(s.window.hint() == msg::kDone);
-    const ModuleRows rows = module_rows(after);
-    FUZZ_CHECK(s.session.is_open() == (rows.digit != 0));
-    FUZZ_CHECK(s.window.rows == rows.rows);
+    if (writes) {
+        m.backup.before_write(before);
+        check_writes_within(offset, end);
+        expected = replaced(before, offset, meant.bytes);
+    } else {
+        check_nothing_written();
+    }
+    m.backup.check(c);
+    FUZZ_CHECK(after == (failure == Failure::writes && writes ? before : expected));
+    if (failure == Failure::none || !writes) {
+        FUZZ_CHECK(!io_watch::unflushed());
+        FUZZ_CHECK(c.view.hint() == hint::kDone);
+        if (writes) m.history.record({offset, offset, slice(before, offset, meant.bytes.size()), meant.bytes});
+    } else {
+        FUZZ_CHECK(c.view.hint() == hint::kWriteFailed);
+    }
+    check_listed(c, after);
+    FUZZ_CHECK(c.view.selected == -1);
 }
 
 }  // namespace
@@ -96,22 +102,29 @@ void patch_once(FuzzSession& s, const Patch& patch) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
     Shape shape = read_shape(in);
-    std::vector<Patch> patches(in.byte() % 4 + 1u);
-    for (Patch& patch : patches) {
-        const std::uint8_t pick = in.byte();
-        patch.row = pick % 4 - 1;
-        patch.offset = in.text();
-        patch.value = in.text();
-        if (pick & 0x40) patch.value = kKnownRates[patch.value.size() % std::size(kKnownRates)].text;
-    }
+    std::vector<Step> steps(in.byte() % 4 + 1u);
+    for (Step& step : steps) step = read_step(in, shape.flags & kFlag20, true);
     std::string body = in.rest();
     if (module_rows(body).digit == 0) shape.flags |= kWithPortText;
     const std::string bytes = shaped_file(shape, std::move(body));
 
-    FuzzSession s(bytes);
-    s.take_in();
-    // A body that begins with the signature is a configuration file: the write-back's case.
-    if (s.session.kind != kKindModule) return 0;
-    for (const Patch& patch : patches) patch_once(s, patch);
+    FuzzCase c(bytes);
+    on_files_dropped(c.form, c.path);
+    check_listed(c, bytes);
+    Models m;
+    for (const Step& step : steps) {
+        if (step.second) apply_second_write(c.path, *step.second);
+        const Failure failure = arm_failure(step.action);
+        switch (step.action & 3) {
+        case kEdit:
+            // A body that begins with the signature is a configuration file: the write-back's case.
+            if (c.form.file.kind == FileKind::config) return 0;
+            patch_step(c, m, step, failure);
+            break;
+        case kUndo: undo_step(c, m.history, m.backup, true, failure); break;
+        case kRedo: undo_step(c, m.history, m.backup, false, failure); break;
+        case kNavigate: navigate_step(c, step.offset); break;
+        }
+    }
     return 0;
 }

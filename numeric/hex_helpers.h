@@ -25,3 +25,6 @@ std::string bytes_to_hex(std::string_view bytes);
 // The bytes of the leading hexadecimal pairs of text; stops at the first pair that
 // is not two hexadecimal digits.
 std::string hex_to_bytes(std::string_view text);
+
+// A file offset as the list shows it: upper-case hexadecimal, no leading zeros ("0" for 0).
+std::string offset_hex(std::int64_t offset);

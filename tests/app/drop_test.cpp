@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/drop_target.h"
-#include "config/byte_file.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ class DropTest : public ShellTest {
 protected:
     // Drags the object over the icon and lets it go; the effects the target answered.
     std::pair<DWORD, DWORD> drop(DataObject* data) {
-        IDropTarget* target = program().drop_target;
+        IDropTarget* target = shell().drop_target.get();
         DWORD entered = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
         DWORD dropped = entered;
         target->DragEnter(data, MK_LBUTTON, {10, 10}, &entered);
@@ -34,19 +33,15 @@ protected:
         return {entered, dropped};
     }
 
-    std::string status() {
-        char text[4096] = {};
-        SendMessageA(control(ControlId::StatusBar1), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    std::string hint() { return text_of(control(ControlId::Label1)); }
-    int rows() { return static_cast<int>(SendMessageA(control(ControlId::ListView1), LVM_GETITEMCOUNT, 0, 0)); }
+    std::string status() { return status_text(); }
+    std::string hint() { return text_of(control(ControlId::hint_line)); }
+    int rows() { return static_cast<int>(SendMessageA(control(ControlId::record_list), LVM_GETITEMCOUNT, 0, 0)); }
 };
 
 TEST_F(DropTest, TheIconCarriesTheRegisteredTarget) {
     start();
-    ASSERT_NE(program().drop_target, nullptr);
-    EXPECT_EQ(RegisterDragDrop(control(ControlId::PicBox1), program().drop_target), DRAGDROP_E_ALREADYREGISTERED);
+    ASSERT_NE(shell().drop_target.get(), nullptr);
+    EXPECT_EQ(RegisterDragDrop(control(ControlId::icon), shell().drop_target.get()), DRAGDROP_E_ALREADYREGISTERED);
 }
 
 TEST_F(DropTest, ADroppedFileReachesTheIntake) {
@@ -58,7 +53,7 @@ TEST_F(DropTest, ADroppedFileReachesTheIntake) {
     EXPECT_EQ(status(), kCurrentFile + module);
     EXPECT_EQ(hint(), kPickRecord);
     EXPECT_GT(rows(), 0);
-    EXPECT_TRUE(program().session.is_open());
+    EXPECT_TRUE(shell().form.file.is_open());
 
     // Open for reading and writing, yet shared: another program may still write it.
     const HANDLE other = CreateFileA(module.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -72,7 +67,7 @@ TEST_F(DropTest, SeveralFilesArriveAsOneTextAndFailToOpen) {
     const std::string first = folder_.write("a.dll", kModule);
     const std::string second = folder_.write("b.dll", kModule);
     drop(DataObject::files({first, second}));
-    EXPECT_EQ(program().session.path, first + "\r\n" + second + "\r\n");
+    EXPECT_EQ(shell().form.file.path, first + "\r\n" + second + "\r\n");
     // A status bar shows control characters as blanks.
     EXPECT_EQ(status(), kCurrentFile + first + "  " + second + "  ");
     EXPECT_EQ(hint(), kOpenFailed);
@@ -123,53 +118,14 @@ TEST_F(DropTest, FilesThatCannotBeTakenInSayWhy) {
             lock = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
             ASSERT_NE(lock, INVALID_HANDLE_VALUE);
         }
-        SetWindowTextA(control(ControlId::Label1), "");
+        SetWindowTextA(control(ControlId::hint_line), "");
         drop(DataObject::files({path}));
         if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
         EXPECT_EQ(status(), kCurrentFile + path);
         EXPECT_EQ(hint(), c.hint);
         EXPECT_EQ(rows(), 0);
-        EXPECT_FALSE(program().session.is_open());
+        EXPECT_FALSE(shell().form.file.is_open());
     }
-}
-
-// The Win32 side of the byte file, below the intake.
-TEST(Win32ByteFile, OpensOnlyWritableFilesAndReplacesOnCreate) {
-    TempFolder folder;
-    const std::string plain = folder.write("plain.bin", "0123456789");
-    const std::string read_only = folder.write("ro.bin", "abc");
-    SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_READONLY);
-
-    EXPECT_EQ(os_file::open_existing(read_only), ByteFile::kNoHandle);
-    EXPECT_EQ(os_file::open_existing(folder.path()), ByteFile::kNoHandle);
-    EXPECT_EQ(os_file::open_existing(folder.path("missing.bin")), ByteFile::kNoHandle);
-    EXPECT_EQ(os_file::open_existing(""), ByteFile::kNoHandle);
-    EXPECT_EQ(os_file::create_or_replace(read_only), ByteFile::kNoHandle);
-    EXPECT_EQ(file_bytes(read_only), "abc");
-
-    const std::intptr_t handle = os_file::open_existing(plain);
-    ASSERT_NE(handle, ByteFile::kNoHandle);
-    EXPECT_EQ(os_file::length(handle), 10);
-    char got[4] = {};
-    EXPECT_EQ(os_file::read_at(handle, 8, got, 4), 2);
-    EXPECT_EQ(std::string(got, 2), "89");
-    EXPECT_EQ(os_file::write_at(handle, 10, "AB", 2), 2);
-    EXPECT_EQ(os_file::length(handle), 12);
-    EXPECT_EQ(os_file::write_at(handle, 3, "x", 1), 1);
-    os_file::close(handle);
-    EXPECT_EQ(file_bytes(plain), "012x456789AB");
-
-    const std::intptr_t created = os_file::create_or_replace(plain);
-    ASSERT_NE(created, ByteFile::kNoHandle);
-    EXPECT_EQ(os_file::length(created), 0);
-    os_file::close(created);
-    EXPECT_EQ(file_bytes(plain), "");
-
-    EXPECT_TRUE(os_file::exists(plain));
-    EXPECT_TRUE(os_file::exists(folder.path()));
-    EXPECT_TRUE(os_file::remove(plain));
-    EXPECT_FALSE(os_file::exists(plain));
-    EXPECT_FALSE(os_file::remove(plain));
 }
 
 }  // namespace

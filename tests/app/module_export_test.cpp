@@ -24,8 +24,8 @@ std::string module_bytes() {
 
 class ModuleTest : public ShellTest {
 protected:
-    HWND value_box() const { return control(ControlId::EditBox1); }
-    HWND offset_box() const { return control(ControlId::EditBox2); }
+    HWND value_box() const { return control(ControlId::value_box); }
+    HWND offset_box() const { return control(ControlId::offset_box); }
 };
 
 TEST_F(ModuleTest, ThePortAndTheRateAreListedAndPatchedInPlace) {
@@ -72,60 +72,6 @@ TEST_F(ModuleTest, ThePortAndTheRateAreListedAndPatchedInPlace) {
     EXPECT_EQ(file_bytes(path).substr(0x4B, 1), "\xE3") << "the MOV's condition byte is never written";
 }
 
-// The dialogs of CommonDlg1, answered from a timer inside their own modal loop.
-struct DialogAnswer {
-    explicit DialogAnswer(std::string name = {}, QueuedAction* queue = nullptr, std::function<void()> action = {})
-        : file_name(std::move(name)), after(queue), after_action(std::move(action)) {}
-
-    std::string file_name;  // typed before OK; empty: the dialog is cancelled
-    QueuedAction* after;    // queued once OK is pressed: it runs while the export decodes
-    std::function<void()> after_action;
-    std::string title;  // what the dialog showed
-    int shown = 0;
-};
-DialogAnswer* answer = nullptr;
-
-BOOL CALLBACK find_dialog(HWND window, LPARAM found) {
-    char name[32] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-void CALLBACK answer_dialog(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), find_dialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog || !answer) return;
-    ++answer->shown;
-    answer->title = text_of(dialog);
-    if (answer->file_name.empty()) {
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    constexpr int kFileNameCombo = 0x47C;  // cmb13
-    constexpr int kFileNameEdit = 0x480;   // edt1
-    const HWND name = GetDlgItem(dialog, kFileNameCombo) ? GetDlgItem(dialog, kFileNameCombo) : GetDlgItem(dialog, kFileNameEdit);
-    SetWindowTextA(name, answer->file_name.c_str());
-    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    if (answer->after) answer->after->post(answer->after_action);
-}
-
-// Answers every dialog shown while it lives.
-class DialogWatch {
-public:
-    explicit DialogWatch(DialogAnswer& a) : timer_(SetTimer(nullptr, 0, 100, answer_dialog)) { answer = &a; }
-    ~DialogWatch() {
-        KillTimer(nullptr, timer_);
-        answer = nullptr;
-    }
-    DialogWatch(const DialogWatch&) = delete;
-    DialogWatch& operator=(const DialogWatch&) = delete;
-
-private:
-    UINT_PTR timer_;
-};
-
 // Sixty slots padded with the units "00", so every unit of the body is two hexadecimal
 // digits, and long enough for the export to let events run while it decodes.
 std::string exported_config() {
@@ -151,7 +97,7 @@ using ExportTest = ShellTest;
 
 TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     start();
-    const HWND bar = control(ControlId::ProcessBar1);
+    const HWND bar = control(ControlId::progress_bar);
 
     // Nothing to export: an empty list, then a module's list.
     for (const bool with_module : {false, true}) {
@@ -168,8 +114,8 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     drop_file(config);
     ASSERT_EQ(row_count(), 60);
     EXPECT_FALSE(IsWindowVisible(bar));
-    SetWindowTextA(control(ControlId::EditBox1), "kept");
-    SetWindowTextA(control(ControlId::EditBox2), "D0");
+    SetWindowTextA(control(ControlId::value_box), "kept");
+    SetWindowTextA(control(ControlId::offset_box), "D0");
     const std::string hint_before = hint();
 
     // A drop while the export runs is ignored: the export keeps reading its own file.
@@ -191,7 +137,7 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
         PostMessageA(list(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
         PostMessageA(list(), WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
         during.post([&] {
-            busy = program().session.busy;
+            busy = shell().form.busy;
             drop_file(other);
         });
         pump();
@@ -199,7 +145,7 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     EXPECT_EQ(save.shown, 1);
     EXPECT_EQ(save.title, "\xB1\xA3\xB4\xE6\xB1\xE0\xD2\xEB\xBA\xF3\xB5\xC4\xC4\xDA\xC8\xDD\xCE\xAATXT\xCE\xC4\xBC\xFE");
     EXPECT_TRUE(busy);
-    EXPECT_EQ(program().session.path, config);
+    EXPECT_EQ(shell().form.file.path, config);
     // Shown over the list while it decodes: the range is a quarter of the file's length,
     // the position half the passes made.
     EXPECT_TRUE(progress.shown);
@@ -214,8 +160,8 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     EXPECT_EQ(output.substr(4), body);
     EXPECT_FALSE(IsWindowVisible(bar));
     EXPECT_EQ(row_count(), 60);
-    EXPECT_EQ(text_of(control(ControlId::EditBox1)), "kept") << "a right click never fills the boxes";
-    EXPECT_EQ(text_of(control(ControlId::EditBox2)), "D0");
+    EXPECT_EQ(text_of(control(ControlId::value_box)), "kept") << "a right click never fills the boxes";
+    EXPECT_EQ(text_of(control(ControlId::offset_box)), "D0");
     EXPECT_EQ(hint(), hint_before);
 
     // The same again under a name that already ends in .txt.
@@ -231,19 +177,19 @@ TEST_F(ExportTest, ARightClickExportsTheDecodedBodyThroughTheSaveDialog) {
     DialogAnswer open;
     {
         DialogWatch watch(open);
-        PostMessageA(control(ControlId::PicBox1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-        PostMessageA(control(ControlId::PicBox1), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+        PostMessageA(control(ControlId::icon), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+        PostMessageA(control(ControlId::icon), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
         pump();
     }
     EXPECT_EQ(open.shown, 1);
     EXPECT_EQ(open.title, "选取 Naviconfig.dll 或 NaviOneSCH.dll");
-    EXPECT_EQ(program().session.path, config) << "a cancelled dialog takes nothing in";
+    EXPECT_EQ(shell().form.file.path, config) << "a cancelled dialog takes nothing in";
 
     // A file picked there is taken in like a dropped one.
     DialogAnswer pick(other);
     {
         DialogWatch watch(pick);
-        PostMessageA(control(ControlId::PicBox1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+        PostMessageA(control(ControlId::icon), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
         pump();
     }
     EXPECT_EQ(pick.shown, 1);

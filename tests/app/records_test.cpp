@@ -40,8 +40,8 @@ protected:
         drop_file(path_);
         ASSERT_EQ(rows(), kListed);
     }
-    HWND value_box() const { return control(ControlId::EditBox1); }
-    HWND offset_box() const { return control(ControlId::EditBox2); }
+    HWND value_box() const { return control(ControlId::value_box); }
+    HWND offset_box() const { return control(ControlId::offset_box); }
     void click_row(int row) { click_list(row_point(row)); }
     void enter(HWND box) { press(box, VK_RETURN); }
 
@@ -65,7 +65,7 @@ TEST_F(RecordsTest, AClickedRowFillsTheBoxesAndAClickBelowEmptiesThem) {
         EXPECT_EQ(GetFocus(), list());
     }
 
-    SetWindowTextA(control(ControlId::Label1), "");
+    SetWindowTextA(control(ControlId::hint_line), "");
     click_list(below_rows());
     EXPECT_EQ(selected_row(), -1);
     EXPECT_EQ(text_of(offset_box()), "");
@@ -116,7 +116,7 @@ TEST_F(RecordsTest, EnterWritesTheTypedValueAndListsTheFileAgain) {
         click_row(c.row);
         type(value_box(), c.value);
         ASSERT_EQ(text_of(value_box()), c.value);
-        SetWindowTextA(control(ControlId::Label1), "");
+        SetWindowTextA(control(ControlId::hint_line), "");
         enter(value_box());
 
         EXPECT_EQ(file_bytes(path_), expected);
@@ -126,7 +126,7 @@ TEST_F(RecordsTest, EnterWritesTheTypedValueAndListsTheFileAgain) {
         EXPECT_EQ(hint(), kDone);
         EXPECT_EQ(text_of(offset_box()), kListed[c.row][0]);
         EXPECT_EQ(text_of(value_box()), c.value);
-        EXPECT_TRUE(program().session.is_open());
+        EXPECT_TRUE(shell().form.file.is_open());
     }
 
     // A GBK value goes from the list through the box and back into the file unchanged.
@@ -251,7 +251,7 @@ TEST_F(RecordsTest, ADropOrAWriteDuringAListingIsIgnored) {
     bool busy = false;
     during.post([&] {
         ran = true;
-        busy = program().session.busy;
+        busy = shell().form.busy;
         drop_file(second);
         SetWindowTextA(offset_box(), "30");
         SetWindowTextA(value_box(), "written meanwhile");
@@ -262,7 +262,7 @@ TEST_F(RecordsTest, ADropOrAWriteDuringAListingIsIgnored) {
     EXPECT_TRUE(busy);
     EXPECT_EQ(file_bytes(first), first_bytes);
     EXPECT_EQ(hint(), kPickRecord);
-    EXPECT_EQ(program().session.path, first);
+    EXPECT_EQ(shell().form.file.path, first);
     EXPECT_EQ(status_text(), "当前文件:" + first);
     EXPECT_EQ(rows(), kListed);
 
@@ -319,8 +319,8 @@ TEST_F(RecordsTest, CommentsComeFromTheSectionOfTheFilesEdition) {
     drop_file(pnd);
     EXPECT_EQ(cell(2, 2), "changed");
     click_list(row_point(3));
-    type(control(ControlId::EditBox1), "fin");
-    press(control(ControlId::EditBox1), VK_RETURN);
+    type(control(ControlId::value_box), "fin");
+    press(control(ControlId::value_box), VK_RETURN);
     EXPECT_EQ(cell(3, 1), "fin");
     EXPECT_EQ(cell(3, 2), "最后一行");
 }

@@ -3,7 +3,7 @@
 
 #include "shell_fixture.h"
 
-#include "app/form_handlers.h"
+#include "app/main_window_events.h"
 
 namespace {
 
@@ -38,6 +38,9 @@ TEST_F(SettingsTest, SettingsReadAsTheyAreWritten) {
         LONG left, top;
         std::string on_top_after;
     };
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const LONG kRightmost = work.right - kFormWidth;
     const Case cases[] = {
         {"是", "0", "0", true, 0, 0, "是"},
         {"no", "10", "20", true, 10, 20, "是"},
@@ -45,8 +48,12 @@ TEST_F(SettingsTest, SettingsReadAsTheyAreWritten) {
         {"否否", "10", "20", true, 10, 20, "是"},
         {"否", "\xA3\xB1\xA3\xB2\xA3\xB0", "\xA3\xAD\xA3\xB5", false, 120, -5, "否"},  // full-width 120 and -5
         {"否", "150px", "x150", false, 150, 0, "否"},
-        {"否", "40000", "-40000", false, 32627, -32627, "否"},
-        {"否", "1e12", "-4294967296", false, 32627, -32627, "否"},
+        // Clamped to 32627 and -32627, outside every monitor: wholly inside the nearest
+        // one's work area instead, here the top right corner of the only one.
+        {"否", "40000", "-40000", false, kRightmost, work.top, "否"},
+        {"否", "1e12", "-4294967296", false, kRightmost, work.top, "否"},
+        // Partly visible: kept where it was saved.
+        {"否", "900", "700", false, 900, 700, "否"},
         {"否", "-200", "-300", false, -200, -300, "否"},
         {"否", "12.9", "-7.9", false, 12, -7, "否"},
         {"否", "", "abc", false, 0, 0, "否"},
@@ -57,7 +64,7 @@ TEST_F(SettingsTest, SettingsReadAsTheyAreWritten) {
         SCOPED_TRACE(c.on_top + " " + c.x + " " + c.y);
         folder_.write("ziz_ivi.ini", settings(c.on_top, c.x, c.y));
         SetWindowPos(form(), HWND_TOPMOST, 212, 166, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-        load_settings(program(), ini);
+        load_settings(shell());
         EXPECT_EQ(topmost(form()), c.topmost);
         const POINT at = position_of(form());
         EXPECT_EQ(at.x, c.left);
@@ -88,7 +95,7 @@ TEST_F(SettingsTest, EscSavesThePositionExactlyAsTheCloseButton) {
         start_with_ini(settings("否", "300", "200"));
         SetWindowPos(form(), nullptr, 123, -45, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (with_esc) {
-            const HWND box = control(ControlId::EditBox1);
+            const HWND box = control(ControlId::value_box);
             SetFocus(box);
             PostMessageA(box, WM_KEYDOWN, VK_ESCAPE, 1);
         } else {

@@ -17,7 +17,8 @@
 
 #include "app/control_table.h"
 #include "app/message_loop.h"
-#include "app/program.h"
+#include "app/shell.h"
+#include "platform/windows_text.h"
 
 // A folder under the Windows temporary folder, removed with everything in it.
 class TempFolder {
@@ -73,10 +74,18 @@ inline std::string file_bytes(const std::string& path) {
 
 inline bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// Texts as the program's files hold them: what the window shows, in GBK whatever the
+// system code page, so the same expectations hold on every machine.
+inline std::string gbk_of(const std::wstring& text) {
+    std::string gbk;
+    wide_to_gbk(text, gbk);
+    return gbk;
+}
+
 inline std::string text_of(HWND window) {
-    char text[4096] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    wchar_t text[4096] = {};
+    GetWindowTextW(window, text, 4096);
+    return gbk_of(text);
 }
 
 // The drop target and the picture need OLE on the thread, as WinMain sets it up.
@@ -101,6 +110,19 @@ public:
         header->pFiles = sizeof(DROPFILES);
         header->fWide = FALSE;
         object->bytes_ += list;
+        return object;
+    }
+    // The same with UTF-16 paths (fWide), as Windows' own shell offers them; paths in UTF-8.
+    static DataObject* wide_files(const std::vector<std::string>& paths) {
+        std::wstring list;
+        for (const std::string& p : paths) list += utf8_to_wide(p) + L'\0';
+        list += L'\0';
+        auto* object = new DataObject(CF_HDROP);
+        object->bytes_.resize(sizeof(DROPFILES));
+        auto* header = reinterpret_cast<DROPFILES*>(object->bytes_.data());
+        header->pFiles = sizeof(DROPFILES);
+        header->fWide = TRUE;
+        object->bytes_.append(reinterpret_cast<const char*>(list.data()), list.size() * sizeof(wchar_t));
         return object;
     }
     static DataObject* text(const std::string& text) {
@@ -190,11 +212,65 @@ private:
     std::function<void()> action_;
 };
 
+// The open and save dialogs, answered from a timer inside their own modal loop.
+struct DialogAnswer {
+    explicit DialogAnswer(std::string name = {}, QueuedAction* queue = nullptr, std::function<void()> action = {})
+        : file_name(std::move(name)), after(queue), after_action(std::move(action)) {}
+
+    std::string file_name;  // UTF-8, typed before OK; empty: the dialog is cancelled
+    QueuedAction* after;    // queued once OK is pressed: it runs while the export decodes
+    std::function<void()> after_action;
+    std::string title;  // what the dialog showed
+    int shown = 0;
+};
+inline DialogAnswer* answer = nullptr;
+
+inline BOOL CALLBACK find_dialog(HWND window, LPARAM found) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+inline void CALLBACK answer_dialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), find_dialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog || !answer) return;
+    ++answer->shown;
+    answer->title = text_of(dialog);
+    if (answer->file_name.empty()) {
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    constexpr int kFileNameCombo = 0x47C;  // cmb13
+    constexpr int kFileNameEdit = 0x480;   // edt1
+    const HWND name = GetDlgItem(dialog, kFileNameCombo) ? GetDlgItem(dialog, kFileNameCombo) : GetDlgItem(dialog, kFileNameEdit);
+    SetWindowTextW(name, utf8_to_wide(answer->file_name).c_str());
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    if (answer->after) answer->after->post(answer->after_action);
+}
+
+// Answers every dialog shown while it lives.
+class DialogWatch {
+public:
+    explicit DialogWatch(DialogAnswer& a) : timer_(SetTimer(nullptr, 0, 100, answer_dialog)) { answer = &a; }
+    ~DialogWatch() {
+        KillTimer(nullptr, timer_);
+        answer = nullptr;
+    }
+    DialogWatch(const DialogWatch&) = delete;
+    DialogWatch& operator=(const DialogWatch&) = delete;
+
+private:
+    UINT_PTR timer_;
+};
+
 class ShellTest : public testing::Test {
 protected:
     void TearDown() override {
         if (form_ && IsWindow(form_)) {
-            SendMessageA(form_, WM_SYSCOMMAND, SC_CLOSE, 0);
+            SendMessageW(form_, WM_SYSCOMMAND, SC_CLOSE, 0);
             run_loop_until_quit();
         }
     }
@@ -206,13 +282,33 @@ protected:
         form_ = open_main_form(folder_.path());
         return form_;
     }
+    // The program started from another folder (UTF-8).
+    HWND start_in(const std::string& folder) {
+        form_ = open_main_form(folder);
+        return form_;
+    }
     HWND start_with_ini(const std::string& ini) { return start(&ini); }
 
-    HWND control(ControlId id) const { return program().control(id); }
+    Shell& shell() const { return *shell_of(form_); }
+    HWND control(ControlId id) const { return shell().control(id); }
     HWND form() const { return form_; }
     std::string ini_path() const { return folder_.path("ziz_ivi.ini"); }
 
     void pump() { process_pending_messages(); }
+
+    // A key with Ctrl (and Shift) held, as the control's key handling sees it: the thread's
+    // keyboard state says the modifiers are down while the key arrives.
+    void press_with_ctrl(HWND target, WPARAM key, bool shift = false) {
+        BYTE state[256];
+        GetKeyboardState(state);
+        state[VK_CONTROL] = 0x80;
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        SendMessageW(target, WM_KEYDOWN, key, 1);
+        state[VK_CONTROL] = state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+        pump();
+    }
 
     // Posts a key press to a control the way the keyboard would queue it.
     void press(HWND target, WPARAM key) {
@@ -230,9 +326,9 @@ protected:
     }
 
     // Drags the files over the icon's registered target and lets them go.
-    void drop_files(const std::vector<std::string>& paths) {
-        IDropTarget* target = program().drop_target;
-        auto* data = DataObject::files(paths);
+    void drop_files(const std::vector<std::string>& paths, bool wide = false) {
+        IDropTarget* target = shell().drop_target.get();
+        auto* data = wide ? DataObject::wide_files(paths) : DataObject::files(paths);
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         target->DragEnter(data, MK_LBUTTON, {10, 10}, &effect);
         effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
@@ -244,22 +340,22 @@ protected:
     void drop_file(const std::string& path) { drop_files({path}); }
 
     // What the live controls show.
-    HWND list() const { return control(ControlId::ListView1); }
-    std::string hint() const { return text_of(control(ControlId::Label1)); }
+    HWND list() const { return control(ControlId::record_list); }
+    std::string hint() const { return text_of(control(ControlId::hint_line)); }
     std::string status_text() const {
-        char text[4096] = {};
-        SendMessageA(control(ControlId::StatusBar1), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-        return text;
+        wchar_t text[4096] = {};
+        SendMessageW(control(ControlId::status_bar), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+        return gbk_of(text);
     }
     int row_count() const { return static_cast<int>(SendMessageA(list(), LVM_GETITEMCOUNT, 0, 0)); }
     std::string cell(int row, int column) const {
-        char text[4096] = {};
-        LVITEMA item{};
+        wchar_t text[4096] = {};
+        LVITEMW item{};
         item.iSubItem = column;
         item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(list(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        return text;
+        item.cchTextMax = 4096;
+        SendMessageW(list(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        return gbk_of(text);
     }
     // Every row's cells from column 0 up to the given count.
     std::vector<std::vector<std::string>> rows(int columns = 2) const {
@@ -300,24 +396,14 @@ protected:
         pump();
     }
 
-    // Typing into an edit box: the focus, everything selected, then the characters as
-    // the keyboard queues them. Wine's ANSI edit box takes a GBK character from the input
-    // method's composition, never as a lead and a trail WM_CHAR, so such a character is
-    // put in at the caret as the input method puts it.
-    void type(HWND box, const std::string& text) {
+    // Typing into an edit box: the focus, everything selected, then the characters as the
+    // keyboard queues them to a Unicode window, one UTF-16 unit each. The text is GBK.
+    void type(HWND box, const std::string& text) { type_wide(box, gbk_to_wide(text)); }
+    void type_wide(HWND box, const std::wstring& text) {
         SetFocus(box);
-        SendMessageA(box, EM_SETSEL, 0, -1);
-        if (text.empty()) PostMessageA(box, WM_CHAR, VK_BACK, 1);
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            if (byte < 0x80 || i + 1 == text.size()) {
-                PostMessageA(box, WM_CHAR, byte, 1);
-            } else {
-                pump();
-                const std::string character = text.substr(i++, 2);
-                SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character.c_str()));
-            }
-        }
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        if (text.empty()) PostMessageW(box, WM_CHAR, VK_BACK, 1);
+        for (const wchar_t unit : text) PostMessageW(box, WM_CHAR, unit, 1);
         pump();
     }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "app/controls.h"
 #include "app/picture_box.h"
 
 namespace {
@@ -33,7 +34,7 @@ const std::array<ExpectedControl, 9> kExpected{{
      "(NaviConfig.dll\xBB\xF2NaviOneSCH.dll)!",
      true, false, 12, FW_NORMAL},
     {"Edit", {74, 7, 586, 37}, "", true, false, 19, FW_NORMAL},
-    {"Tarvello.PicBox", {5, 5, 65, 65}, "", true, false, 0, 0},
+    {"Tarvello.Icon", {5, 5, 65, 65}, "", true, false, 0, 0},
 }};
 
 RECT client_rect_of(HWND control) {
@@ -97,14 +98,14 @@ TEST_F(WindowTest, ControlsStandInTheirPlacesAndZOrder) {
     HWND child = GetWindow(form(), GW_CHILD);
     for (std::size_t i = 0; i < kExpected.size(); ++i, child = GetWindow(child, GW_HWNDNEXT)) {
         const ExpectedControl& want = kExpected[i];
-        SCOPED_TRACE(kControlTable[i].name);
+        SCOPED_TRACE(i);
         ASSERT_NE(child, nullptr);
         EXPECT_EQ(child, control(kControlTable[i].id));
         EXPECT_EQ(class_of(child), want.class_name);
         EXPECT_EQ(IsWindowVisible(child) != 0, want.visible);
         EXPECT_EQ((style_of(child) & WS_TABSTOP) != 0, want.tab_stop);
         const RECT at = client_rect_of(child);
-        if (kControlTable[i].id == ControlId::StatusBar1) {
+        if (kControlTable[i].id == ControlId::status_bar) {
             EXPECT_EQ(at.left, 0);
             EXPECT_EQ(at.right, client.right);
             EXPECT_EQ(at.bottom, client.bottom);
@@ -125,13 +126,13 @@ TEST_F(WindowTest, ControlsStandInTheirPlacesAndZOrder) {
         }
     }
     EXPECT_EQ(child, nullptr) << "no control beyond the table";
-    EXPECT_EQ(font_of(control(ControlId::EditBox1)).lfCharSet, GB2312_CHARSET);
+    EXPECT_EQ(font_of(control(ControlId::value_box)).lfCharSet, GB2312_CHARSET);
 }
 
 TEST_F(WindowTest, ControlsCarryTheirSettings) {
     start();
-    const HWND value_box = control(ControlId::EditBox1);
-    const HWND offset_box = control(ControlId::EditBox2);
+    const HWND value_box = control(ControlId::value_box);
+    const HWND offset_box = control(ControlId::offset_box);
     EXPECT_EQ(style_of(value_box) & (ES_CENTER | ES_RIGHT | ES_MULTILINE | ES_NOHIDESEL), 0);
     EXPECT_EQ(style_of(offset_box) & (ES_CENTER | ES_MULTILINE | ES_NOHIDESEL), ES_CENTER);
     for (HWND box : {value_box, offset_box}) {
@@ -139,7 +140,7 @@ TEST_F(WindowTest, ControlsCarryTheirSettings) {
         EXPECT_GE(SendMessageA(box, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE) << "no length limit";
     }
 
-    const HWND list = control(ControlId::ListView1);
+    const HWND list = control(ControlId::record_list);
     EXPECT_EQ(style_of(list) & (LVS_TYPEMASK | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_EDITLABELS | WS_BORDER),
               LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER);
     const auto extended = static_cast<DWORD>(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
@@ -149,13 +150,13 @@ TEST_F(WindowTest, ControlsCarryTheirSettings) {
     EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 0);
     EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), -1);
 
-    const HWND bar = control(ControlId::ProcessBar1);
+    const HWND bar = control(ControlId::progress_bar);
     EXPECT_EQ(style_of(bar) & (PBS_SMOOTH | PBS_VERTICAL | WS_BORDER), WS_BORDER);
     EXPECT_EQ(SendMessageA(bar, PBM_GETRANGE, TRUE, 0), 0);
     EXPECT_EQ(SendMessageA(bar, PBM_GETRANGE, FALSE, 0), 100);
     EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 0);
 
-    const HWND status = control(ControlId::StatusBar1);
+    const HWND status = control(ControlId::status_bar);
     EXPECT_EQ(style_of(status) & SBARS_SIZEGRIP, 0);
     int edges[4] = {};
     EXPECT_EQ(SendMessageA(status, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 1);
@@ -164,13 +165,13 @@ TEST_F(WindowTest, ControlsCarryTheirSettings) {
     SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status_text));
     EXPECT_STREQ(status_text, "Build by Bexmoor");
 
-    EXPECT_EQ(style_of(control(ControlId::Label1)) & SS_TYPEMASK, SS_OWNERDRAW);
-    const HWND picture_box = control(ControlId::PicBox1);
+    EXPECT_EQ(style_of(control(ControlId::hint_line)) & SS_TYPEMASK, SS_OWNERDRAW);
+    const HWND picture_box = control(ControlId::icon);
     EXPECT_TRUE(ex_style_of(picture_box) & WS_EX_DLGMODALFRAME);
     EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(picture_box, GCLP_HCURSOR)),
               LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
-    ASSERT_NE(program().picture, nullptr) << "the JPEG resource loads";
-    const SIZE size = picture_size(program().picture);
+    ASSERT_NE(shell().picture.get(), nullptr) << "the JPEG resource loads";
+    const SIZE size = picture_size(shell().picture.get(), GetDpiForWindow(form()));
     EXPECT_EQ(size.cx, 60);
     EXPECT_EQ(size.cy, 60);
 }
@@ -216,7 +217,7 @@ TEST_F(WindowTest, FormIsCentredFixedAndOnTop) {
 
 TEST_F(WindowTest, WithoutSettingsFileTheListHasTwoColumns) {
     start();
-    const std::vector<Column> columns = columns_of(control(ControlId::ListView1));
+    const std::vector<Column> columns = columns_of(control(ControlId::record_list));
     ASSERT_EQ(columns.size(), 2u);
     EXPECT_EQ(columns[0].caption, "\xB5\xD8\xD6\xB7(16h)");  // 地址(16h)
     EXPECT_EQ(columns[0].width, 70);
@@ -224,7 +225,7 @@ TEST_F(WindowTest, WithoutSettingsFileTheListHasTwoColumns) {
     EXPECT_EQ(columns[1].caption, "值");
     EXPECT_EQ(columns[1].width, 503);
     EXPECT_EQ(columns[1].format, LVCFMT_CENTER);
-    EXPECT_FALSE(program().session.has_reference_file);
+    EXPECT_FALSE(shell().form.has_reference_file);
 }
 
 TEST_F(WindowTest, SettingsFileAddsTheCommentColumnNamedAfterItsCompiler) {
@@ -241,13 +242,13 @@ TEST_F(WindowTest, SettingsFileAddsTheCommentColumnNamedAfterItsCompiler) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ini);
         start_with_ini(c.ini);
-        const std::vector<Column> columns = columns_of(control(ControlId::ListView1));
+        const std::vector<Column> columns = columns_of(control(ControlId::record_list));
         ASSERT_EQ(columns.size(), 3u);
         EXPECT_EQ(columns[1].width, 130);
         EXPECT_EQ(columns[2].caption, c.caption);
         EXPECT_EQ(columns[2].width, 373);
         EXPECT_EQ(columns[2].format, LVCFMT_LEFT);
-        EXPECT_TRUE(program().session.has_reference_file);
+        EXPECT_TRUE(shell().form.has_reference_file);
         TearDown();
     }
 }
@@ -264,17 +265,17 @@ TEST_F(WindowTest, RowsTakeTheirHeightFromTheRowImageList) {
         } else {
             start();
         }
-        const HWND list = control(ControlId::ListView1);
+        const HWND list = control(ControlId::record_list);
         const auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
         ASSERT_NE(images, nullptr);
-        EXPECT_EQ(images, program().row_image_list);
+        EXPECT_EQ(images, shell().row_images.get());
         int width = 0, height = 0;
         ImageList_GetIconSize(images, &width, &height);
         EXPECT_EQ(width, 1);
         EXPECT_EQ(height, 20);
         EXPECT_EQ(ImageList_GetImageCount(images), 0);
 
-        program().window.append_row("30", "v");
+        shell().view.append_row("30", "v");
         RECT row{};
         row.left = LVIR_BOUNDS;
         SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
@@ -285,7 +286,7 @@ TEST_F(WindowTest, RowsTakeTheirHeightFromTheRowImageList) {
 }
 
 TEST_F(WindowTest, EscClosesWhicheverControlHasTheFocus) {
-    for (const ControlId focused : {ControlId::EditBox1, ControlId::EditBox2, ControlId::ListView1}) {
+    for (const ControlId focused : {ControlId::value_box, ControlId::offset_box, ControlId::record_list}) {
         SCOPED_TRACE(static_cast<int>(focused));
         start();
         SetFocus(control(focused));
@@ -298,15 +299,15 @@ TEST_F(WindowTest, EscClosesWhicheverControlHasTheFocus) {
 
 TEST_F(WindowTest, TabMovesOnlyBetweenTheListAndTheOffsetBox) {
     start();
-    const HWND list = control(ControlId::ListView1);
-    const HWND offset_box = control(ControlId::EditBox2);
+    const HWND list = control(ControlId::record_list);
+    const HWND offset_box = control(ControlId::offset_box);
     SetFocus(list);
     press(list, VK_TAB);
     EXPECT_EQ(GetFocus(), offset_box);
     press(offset_box, VK_TAB);
     EXPECT_EQ(GetFocus(), list);
-    SetFocus(control(ControlId::EditBox1));
-    press(control(ControlId::EditBox1), VK_TAB);
+    SetFocus(control(ControlId::value_box));
+    press(control(ControlId::value_box), VK_TAB);
     EXPECT_EQ(GetFocus(), list);
 
     // Windows' dialog keys ask the form to move the focus (Wine's move it themselves).
@@ -323,9 +324,9 @@ TEST_F(WindowTest, TabMovesOnlyBetweenTheListAndTheOffsetBox) {
 
 TEST_F(WindowTest, FocusPutsTheCaretAfterTheLastCharacter) {
     start();
-    const HWND list = control(ControlId::ListView1);
-    const HWND value_box = control(ControlId::EditBox1);
-    const HWND offset_box = control(ControlId::EditBox2);
+    const HWND list = control(ControlId::record_list);
+    const HWND value_box = control(ControlId::value_box);
+    const HWND offset_box = control(ControlId::offset_box);
     SetWindowTextA(offset_box, "9C70");
     SetWindowTextA(value_box, "凯立德 value");
     SendMessageA(offset_box, EM_SETSEL, 0, -1);
@@ -344,12 +345,12 @@ TEST_F(WindowTest, FocusPutsTheCaretAfterTheLastCharacter) {
 
 TEST_F(WindowTest, EnterReachesTheKeyHandlerAndKeepsTheFocus) {
     start();
-    const HWND offset_box = control(ControlId::EditBox2);
+    const HWND offset_box = control(ControlId::offset_box);
     SetFocus(offset_box);
     SetWindowTextA(offset_box, "30");
     press(offset_box, VK_RETURN);
     EXPECT_EQ(GetFocus(), offset_box);
-    EXPECT_EQ(text_of(control(ControlId::Label1)), "提示:未打开KLD配置文件,请拖放到图标上!");
+    EXPECT_EQ(text_of(control(ControlId::hint_line)), "提示:未打开KLD配置文件,请拖放到图标上!");
     EXPECT_EQ(text_of(offset_box), "30") << "no line break typed into the box";
 }
 
@@ -402,50 +403,69 @@ void watch_next_dialog() {
 TEST_F(WindowTest, IconClickShowsTheOpenDialogAndExportTheSaveDialog) {
     start();
     watch_next_dialog();
-    SendMessageA(control(ControlId::PicBox1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(control(ControlId::icon), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     EXPECT_EQ(seen.title, "\xD1\xA1\xC8\xA1 Naviconfig.dll \xBB\xF2 NaviOneSCH.dll");  // 选取 ... 或 ...
     EXPECT_EQ(seen.file_name, "");
     EXPECT_EQ(seen.types, (std::vector<std::string>{"NaviConfig.dll", "NaviOneSCH.dll", "全部文件"}));
-    EXPECT_EQ(program().session.path, "") << "a cancelled dialog takes nothing in";
+    EXPECT_EQ(shell().form.file.path, "") << "a cancelled dialog takes nothing in";
 
     watch_next_dialog();
-    EXPECT_EQ(program().window.ask_save_path(), "");
+    EXPECT_EQ(shell().view.ask_save_path(), "");
     EXPECT_EQ(seen.title, "保存编译后的内容为TXT文件");
     EXPECT_EQ(seen.file_name, "kld_dec");
     EXPECT_LE(seen.types.size(), 1u) << "no filter of its own";
 
     watch_next_dialog();
-    program().window.ask_open_path();
+    shell().view.ask_open_path();
     EXPECT_EQ(seen.title, "选取 Naviconfig.dll 或 NaviOneSCH.dll") << "the open dialog keeps its own settings";
     EXPECT_EQ(seen.file_name, "");
 }
 
 TEST_F(WindowTest, ListClickGoesToTheRecordSelection) {
     start();
-    program().window.append_row("30", "COM1:");
-    program().window.append_row("D0", "9600");
-    program().window.select_row(1);
+    shell().view.append_row("30", "COM1:");
+    shell().view.append_row("D0", "9600");
+    shell().view.select_row(1);
     NMITEMACTIVATE click{};
-    click.hdr.hwndFrom = control(ControlId::ListView1);
-    click.hdr.idFrom = GetDlgCtrlID(control(ControlId::ListView1));
+    click.hdr.hwndFrom = control(ControlId::record_list);
+    click.hdr.idFrom = GetDlgCtrlID(control(ControlId::record_list));
     click.hdr.code = NM_CLICK;
     click.iItem = 1;
     SendMessageA(form(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
-    EXPECT_EQ(text_of(control(ControlId::EditBox2)), "D0");
-    EXPECT_EQ(text_of(control(ControlId::EditBox1)), "9600");
-    EXPECT_EQ(text_of(control(ControlId::Label1)), "提示:修改请在上面编辑框中输入新内容后按回车!");
+    EXPECT_EQ(text_of(control(ControlId::offset_box)), "D0");
+    EXPECT_EQ(text_of(control(ControlId::value_box)), "9600");
+    EXPECT_EQ(text_of(control(ControlId::hint_line)), "提示:修改请在上面编辑框中输入新内容后按回车!");
 }
 
 TEST_F(WindowTest, LettingEventsRunLeavesTheQuitForTheMainLoop) {
     start();
-    const HWND list = control(ControlId::ListView1);
+    const HWND list = control(ControlId::record_list);
     SetFocus(list);
     PostMessageA(list, WM_KEYDOWN, VK_TAB, 1);
     PostQuitMessage(7);
-    program().window.let_events_run();
-    EXPECT_EQ(GetFocus(), control(ControlId::EditBox2)) << "the Tab went through the dialog keys";
+    shell().view.let_events_run();
+    EXPECT_EQ(GetFocus(), control(ControlId::offset_box)) << "the Tab went through the dialog keys";
     EXPECT_TRUE(IsWindow(form()));
     EXPECT_EQ(run_loop_until_quit(), 7);
+}
+
+}  // namespace
+
+namespace {
+
+// The list hands a cell back whole however long it is: the control copies only what
+// fits its caller's buffer, so the wrapper must grow it.
+TEST_F(WindowTest, ListCellsLongerThanTheFirstBufferReadBackWhole) {
+    start();
+    for (const std::size_t length : {std::size_t{255}, std::size_t{256}, std::size_t{257}, std::size_t{5000}}) {
+        SCOPED_TRACE(length);
+        std::wstring value;
+        for (std::size_t i = 0; i < length; ++i) value += static_cast<wchar_t>(L'a' + i % 26);
+        list_view::delete_all_rows(list());
+        list_view::append_row(list(), L"30");
+        list_view::set_cell(list(), 0, 1, value);
+        EXPECT_EQ(list_view::cell(list(), 0, 1), value);
+    }
 }
 
 }  // namespace

@@ -1,96 +1,20 @@
-// The command-line program run as a process on real files, as a script would run it.
-#include <gtest/gtest.h>
+// Listing, reading and writing records, and the refusals of each.
+#include "cli_fixture.h"
+#include "ops/hints.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-
-#include "config/file_session.h"
-#include "config/intake_file.h"
-#include "config/messages.h"
-#include "edit/export_decoded_content.h"
-#include "run_process.h"
-#include "tests/support/memory_window.h"
-#include "tests/support/config_bytes.h"
-
-namespace fs = std::filesystem;
-
+namespace cli_test {
 namespace {
-
-std::string u8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
-// GBK of the texts the tests type, spelled as bytes so the encoding itself is checked.
-const std::string kGbkChinese = "\xD6\xD0\xCE\xC4";            // 中文
-const std::string kGbkDone = "\xCC\xE1\xCA\xBE:\xD0\xDE\xB8\xC4\xCD\xEA\xB3\xC9!";  // 提示:修改完成!
-
-// A body of 100,000 units without a zero byte: the export decodes all of it as one chain.
-std::string long_chain_file() {
-    std::string out = config_file('\xBF', {});
-    for (int i = 0; i < 100000; ++i) out += unit_text(i % 250 + 1);
-    return out;
-}
-
-std::string without_cr(std::string s) {
-    std::erase(s, '\r');
-    return s;
-}
-
-std::string module_bytes(const std::string& rate_bytes) {
-    std::string m(64, '\x11');
-    m += "COM3:";
-    m += std::string(16, '\x22');
-    m += std::string("\x28\x70\xCD\xE5\x00\x00\x53\xE3", 8) + rate_bytes + "\xE3";
-    m += std::string(32, '\x33');
-    return m;
-}
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::random_device rd;
-        dir_ = fs::temp_directory_path() / ("tarvello-cli-" + std::to_string(rd()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-        return path(name);
-    }
-    std::string read(const std::string& name) const {
-        std::ifstream in(path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    ProcessResult run(std::vector<std::string> args) const {
-        ProcessResult r = run_process(TARVELLO_CLI, args, dir_.string());
-        r.out = without_cr(r.out);
-        r.err = without_cr(r.err);
-        return r;
-    }
-    // Arguments and output in GBK, the same on every platform.
-    ProcessResult run_gbk(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--encoding", "gbk"});
-        return run(args);
-    }
-
-    fs::path dir_;
-};
 
 TEST_F(Cli, ListsConfigurationRecordsWithTheirComments) {
     const std::string file = write("NaviConfig.dll", config_file('\xBF', {chain("AB"), chain(kGbkChinese, 0xF0)}));
-    write("ziz_ivi.ini", "[C-PND]\r\nd0=\xD7\xA2\xCA\xCD\r\n30=first\r\n");
+    write("ziz_ivi.ini", "[C-PND]\r\nd0=" + kGbkNote + "\r\n30=first\r\n[C-Car]\r\n30=other edition\r\n");
     const ProcessResult r = run_gbk({"list", file, "--ini", path("ziz_ivi.ini")});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "30\tAB\tfirst\nD0\t" + kGbkChinese + "\t\xD7\xA2\xCA\xCD\n");
+    EXPECT_EQ(r.out, "30\tAB\tfirst\nD0\t" + kGbkChinese + "\t" + kGbkNote + "\n");
 }
 
 TEST_F(Cli, ListsTheModulesPortAndRate) {
-    const std::string file = write("navione.dll", module_bytes("\x96\x0D\xA0"));
+    const std::string file = write("navione.dll", module_bytes(kRate9600));
     const ProcessResult r = run_gbk({"list", file});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "40\tCOM3:\t\n5D\t9600\t\n");
@@ -100,134 +24,140 @@ TEST_F(Cli, SetWritesTheChainThatGetReadsBack) {
     const std::string file = write("NaviConfig.dll", config_file('\xB4', {chain("old value"), chain("x")}));
     ProcessResult r = run_gbk({"set", file, "30", kGbkChinese});
     EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
     EXPECT_EQ(read("NaviConfig.dll").substr(48, 14), chain(kGbkChinese));
     r = run_gbk({"get", file, "30"});
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, kGbkChinese + "\n");
 }
 
 TEST_F(Cli, Utf8TerminalTextIsConvertedAtTheBoundary) {
     const std::string file = write("NaviConfig.dll", config_file('\xBF', {chain("x"), chain("y")}));
-#ifdef _WIN32
-    // Windows hands the program its arguments as wide text whatever the console's code page.
-    const std::string typed = kGbkChinese;
-#else
-    const std::string typed = u8(u8"中文");
-#endif
-    ProcessResult r = run({"--encoding", "utf8", "set", file, "d0", typed});
+    ProcessResult r = run_utf8({"set", file, "d0", u8(u8"中文")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(read("NaviConfig.dll").substr(48 + 160, 14), chain(kGbkChinese));
-    r = run({"--encoding", "utf8", "get", file, "D0"});
+    r = run_utf8({"get", file, "D0"});
     EXPECT_EQ(r.out, u8(u8"中文") + "\n");
-    r = run({"--encoding", "utf8", "set", file, "2F", "x"});
+    // Full-width digits are an offset too, as in the window's offset box.
+    r = run_utf8({"get", file, u8(u8"Ｄ０")});
+    EXPECT_EQ(r.out, u8(u8"中文") + "\n");
+    r = run_utf8({"set", file, "2F", "x"});
     EXPECT_EQ(r.err, u8(u8"提示:请输入十六进制偏移地址!") + "\n");
 }
 
-TEST_F(Cli, SwitchesTheModulesBaudRate) {
-    const std::string file = write("navione.dll", module_bytes("\x96\x0D\xA0"));
-    const ProcessResult r = run_gbk({"set", file, "5d", "57600"});
+// Paths reach the file system as typed, whatever their characters (on Windows through the
+// wide command line): the file, the comments file and the export's target.
+TEST_F(Cli, PathsKeepTheirCharacters) {
+    const std::string file = write(u8(u8"导航配置.dll"), two_record_config());
+    write(u8(u8"注释.ini"), "[C-PND]\r\n30=" + kGbkNote + "\r\n");
+    ProcessResult r = run_utf8({"list", file, "--ini", path(u8(u8"注释.ini"))});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(read("navione.dll"), module_bytes("\xE1\x0C\xA0"));
+    EXPECT_EQ(r.out, "30\tAB\t" + u8(u8"注释") + "\nD0\tCD\t\n");
+    r = run_utf8({"export", file, path(u8(u8"导出.txt"))});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(exists(u8(u8"导出.txt")));
 }
 
+TEST_F(Cli, WritesTheModulesPortAndRate) {
+    const struct {
+        const char* name;
+        std::vector<std::string> args;  // after "set" and the file
+        std::string after;
+    } cases[] = {
+        {"rate", {"5d", "57600"}, module_bytes(kRate57600)},
+        {"port", {"40", "COM1:"}, module_bytes(kRate9600, "COM1:")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = write("navione.dll", module_bytes(kRate9600));
+        std::vector<std::string> args{"set", "--no-backup", file};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ProcessResult r = run_gbk(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(read("navione.dll"), c.after);
+    }
+}
+
+// Every refusal: the hint alone on standard error, nothing on standard output, the file as
+// it was and no backup made for a write that did not happen.
 TEST_F(Cli, RefusalsLeaveTheFileUnchanged) {
-    const std::string config = config_file('\xBF', {chain("AB"), chain("CD")});
-    const std::string module = module_bytes("\x96\x0D\xA0");
+    const std::string config = two_record_config();  // ends at 170
+    const std::string module = module_bytes(kRate9600);
     struct Case {
         const char* name;
         std::string bytes;
-        std::vector<std::string> args;  // after "set" and the file
-        std::string hint;
+        std::vector<std::string> args;
+        std::string hint;  // in the arguments' encoding
+        bool gbk = true;   // the arguments' encoding; UTF-8 when false
     };
+    const std::string unwritable_utf8 = u8(u8"提示:内容含有无法写入的字符,未写入!");
     const Case cases[] = {
-        {"offset in the header", config, {"2F", "x"}, msg::kEnterOffset},
-        {"offset past the end", config, {"FFFF", "x"}, msg::kEnterOffset},
-        {"value longer than its slot", config, {"30", std::string(78, 'v')}, msg::kValueTooLong},
-        {"rate outside the table", module, {"5D", "1200"}, msg::kRateOnly},
-        {"port text longer than five bytes", module, {"40", "COM12:"}, msg::kPortTooLong},
-        {"module offset of no row", module, {"41", "COM1:"}, msg::kEnterOffset},
+        {"get: not hexadecimal", config, {"get", "zz"}, hint::kEnterOffset},
+        {"get: empty offset", config, {"get", ""}, hint::kEnterOffset},
+        {"get: in the header", config, {"get", "2F"}, hint::kEnterOffset},
+        {"get: at the end", config, {"get", "170"}, hint::kEnterOffset},
+        {"get: after the end", config, {"get", "171"}, hint::kEnterOffset},
+        {"get: far after the end", config, {"get", "FFFFFFFFFFFFFFFFFFFF"}, hint::kEnterOffset},
+        {"set: empty offset", config, {"set", "", "x"}, hint::kEnterOffset},
+        {"set: not hexadecimal", config, {"set", "zz", "x"}, hint::kEnterOffset},
+        {"set: in the header", config, {"set", "2F", "x"}, hint::kEnterOffset},
+        {"set: at the end", config, {"set", "170", "x"}, hint::kEnterOffset},
+        {"set: value longer than its slot", config, {"set", "30", std::string(78, 'v')}, hint::kValueTooLong},
+        {"set: a character without a GBK form", config, {"set", "30", u8(u8"a😀")}, unwritable_utf8, false},
+        {"set: rate outside the table", module, {"set", "5D", "1200"}, hint::kRateOnly},
+        {"set: port text longer than five bytes", module, {"set", "40", "COM12:"}, hint::kPortTooLong},
+        {"set: module offset of no row", module, {"set", "41", "COM1:"}, hint::kEnterOffset},
+        {"set: module, empty offset", module, {"set", "", "COM1:"}, hint::kEnterOffset},
+        {"set: port without a GBK form", module, {"set", "40", u8(u8"😀")}, unwritable_utf8, false},
+#ifndef _WIN32
+        // Only a POSIX command line carries bytes; Windows hands over UTF-16 text.
+        {"set: byte FF", config, {"set", "30", "A\xFF"}, hint::kUnwritableText},
+        {"set: lead byte without its trail byte", config, {"set", "30", "\x81\x20"}, hint::kUnwritableText},
+        {"set: GBK lead byte at the end", config, {"set", "30", "A\xD6"}, hint::kUnwritableText},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string file = write("f.dll", c.bytes);
-        std::vector<std::string> args{"set", file};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const ProcessResult r = run_gbk(args);
+        std::vector<std::string> args{c.args[0], file};
+        args.insert(args.end(), c.args.begin() + 1, c.args.end());
+        const ProcessResult r = c.gbk ? run_gbk(args) : run_utf8(args);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err, c.hint + "\n");
+        EXPECT_EQ(r.out, "");
         EXPECT_EQ(read("f.dll"), c.bytes);
+        EXPECT_FALSE(exists("f.dll.bak"));
     }
 }
 
 TEST_F(Cli, RefusedFilesGiveTheWindowsHints) {
     write("other.bin", "plain text without any port");
+    write("navione.dll", module_bytes(kRate9600));
+    write("read-only.dll", two_record_config());
+    make_read_only("read-only.dll");
+    fs::create_directory(dir_ / "folder.dll");
     const struct {
         std::vector<std::string> args;
-        std::string err;
+        std::string hint;
     } cases[] = {
-        {{"list", path("missing.dll")}, "\xCC\xE1\xCA\xBE:\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE\xCA\xA7\xB0\xDC"},  // 提示:打开文件失败
-        {{"get", path("other.bin"), "30"}, "\xCC\xE1\xCA\xBE:\xB2\xBB\xCA\xC7"},  // 提示:不是
-        {{"export", path("other.bin"), path("out")}, "\xCC\xE1\xCA\xBE:\xB2\xBB\xCA\xC7"},
+        {{"list", path("missing.dll")}, hint::kOpenFailed},
+        {{"list", path("folder.dll")}, hint::kOpenFailed},
+        {{"list", path("read-only.dll")}, hint::kOpenFailed},
+        {{"get", path("other.bin"), "30"}, hint::kNotKld},
+        {{"set", path("other.bin"), "30", "x"}, hint::kNotKld},
+        {{"export", path("other.bin"), path("out")}, hint::kNotKld},
+        {{"export", path("navione.dll"), path("out")}, hint::kNotKld},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
         const ProcessResult r = run_gbk(c.args);
-        EXPECT_EQ(r.status, 1) << c.args[0];
-        EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, c.hint + "\n");
+        EXPECT_EQ(r.out, "");
     }
-}
-
-TEST_F(Cli, ExportWritesExactlyTheNamedFile) {
-    const std::string file = write("NaviConfig.dll", long_chain_file());
-    const ProcessResult r = run_gbk({"export", file, path("kld_dec")});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_FALSE(fs::exists(path("kld_dec.txt")));
-    const std::string out = read("kld_dec");
-    // 99,999 pairs of neighbouring units, less the two units at 9C70 and 9C72.
-    ASSERT_EQ(out.size(), 4u + 99997u);
-    EXPECT_EQ(out.substr(0, 4), std::string("\x9D\x86\x01\x00", 4));
-    EXPECT_EQ(out.substr(4, 3), "\x01\x01\x01");
-
-    // The window's export of the same file, through its save dialog, holds the same bytes.
-    Harness window;
-    intake_file(window.context, file);
-    window.window.save_answer = path("window");
-    export_decoded_content(window.context);
-    EXPECT_EQ(read("window.txt"), out);
-
-    EXPECT_EQ(run_gbk({"export", file, path("no such folder/out")}).status, 1);
-    EXPECT_FALSE(fs::exists(path("no such folder")));
-}
-
-TEST_F(Cli, UsageErrorsExitWithTwo) {
-    const std::string file = write("NaviConfig.dll", config_file('\xBF', {chain("AB")}));
-    const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"frobnicate", file},
-        {"list"},
-        {"get", file},
-        {"set", file, "30"},
-        {"export", file},
-        {"list", file, "extra"},
-        {"--encoding", "latin1", "list", file},
-        {"--encoding"},
-        {"get", file, "30", "--ini", "x.ini"},
-        {"--bogus", "list", file},
-    };
-    for (const auto& args : cases) {
-        const ProcessResult r = run(args);
-        EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
-        EXPECT_TRUE(r.out.empty());
-        EXPECT_NE(r.err.find("tarvello-cli"), std::string::npos);
-    }
-    EXPECT_EQ(read("NaviConfig.dll"), config_file('\xBF', {chain("AB")}));
-}
-
-TEST_F(Cli, HelpAndVersion) {
-    ProcessResult r = run({"--help"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("list FILE"), std::string::npos);
-    r = run({"--version"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind("tarvello-cli ", 0), 0u);
+    EXPECT_FALSE(exists("out"));
+    EXPECT_EQ(read("other.bin"), "plain text without any port");
 }
 
 }  // namespace
+}  // namespace cli_test

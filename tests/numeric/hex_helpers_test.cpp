@@ -261,6 +261,14 @@ INSTANTIATE_TEST_SUITE_P(Texts, HexToBytes, testing::Values(
     HexBytes{"12\xA3\xB1" "2", "\x12"},
     HexBytes{"ＦＦ", ""}));
 
+TEST(OffsetHex, UpperCaseWithoutLeadingZeros) {
+  const std::pair<std::int64_t, std::string> cases[] = {
+      {0, "0"}, {0x30, "30"}, {0xD0, "D0"}, {0x76F0, "76F0"}, {0x3FFFC18, "3FFFC18"},
+      {std::numeric_limits<std::int64_t>::max(), "7FFFFFFFFFFFFFFF"},
+  };
+  for (const auto& [offset, text] : cases) EXPECT_EQ(offset_hex(offset), text) << offset;
+}
+
 TEST(HexToBytes, InvertsBytesToHexForEveryByte) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);

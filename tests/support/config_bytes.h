@@ -34,6 +34,12 @@ inline std::string config_file(char edition, const std::vector<std::string>& slo
     return out;
 }
 
+// The header, then one 160-byte slot per content, padded with the units "00" (ASCII
+// zeros), so that any even offset inside a slot holds a whole unit.
+inline std::string config_bytes(const std::vector<std::string>& slots) { return config_file('\xBF', slots, '0'); }
+
+inline std::string chain_of(int seed, std::string_view value) { return chain(value, seed); }
+
 // Slot i holding the value "slot i" for every i below count.
 inline std::string numbered_config_file(char edition, int count) {
     std::vector<std::string> slots;

@@ -1,35 +1,50 @@
 #pragma once
-// The window and the INI reader held in memory, so the core's handlers run natively.
+// The window and the INI reader held in memory, so the form's handlers run natively.
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
-#include "config/file_session.h"
-#include "config/window.h"
+#include "app/form/form.h"
+#include "app/form/form_view.h"
+#include "platform/profile_file.h"
 
-struct MemoryWindow : Window {
-    std::map<Control, std::string> texts;
+struct MemoryView : FormView {
+    std::map<ControlId, std::string> texts;
+    // Boxes whose text holds a character that has no GBK form, as the user typed it.
+    std::set<ControlId> outside_gbk;
     std::vector<std::vector<std::string>> rows;  // three cells each
     int selected = -1;
     int scrolled_to = -2;  // -2: never scrolled
-    Control focused = Control::ListView1;
+    ControlId focused = ControlId::record_list;
+    std::string current_file;  // the path the status bar shows
     bool progress_shown = false;
-    int progress_max = 100;
-    int progress_position = 0;
-    std::vector<int> progress_positions;
+    std::vector<std::pair<std::int64_t, std::int64_t>> progress;  // (done, total), as set
     std::string open_answer;  // what the dialogs answer; empty is a cancel
     std::string save_answer;
+    int open_asked = 0;
     int save_asked = 0;
     int events_let_run = 0;
     std::function<void()> on_events;  // runs inside let_events_run, to model re-entry
 
-    std::string text(Control c) override { return texts[c]; }
-    void set_text(Control c, const std::string& t) override { texts[c] = t; }
-    void focus(Control c) override { focused = c; }
+    std::string text(ControlId c) override { return texts[c]; }
+    void set_text(ControlId c, const std::string& t) override {
+        texts[c] = t;
+        // Text the program sets comes from GBK and has a GBK form.
+        outside_gbk.erase(c);
+    }
+    bool text_outside_gbk(ControlId c) override { return outside_gbk.count(c) != 0; }
+    void focus(ControlId c) override { focused = c; }
+    void show_current_file(const std::string& path) override { current_file = path; }
 
-    void clear_rows() override { rows.clear(); selected = -1; }
+    void clear_rows() override {
+        rows.clear();
+        selected = -1;
+    }
     int row_count() override { return static_cast<int>(rows.size()); }
     void append_row(const std::string& a, const std::string& v) override { rows.push_back({a, v, ""}); }
     std::string cell(int r, int c) override {
@@ -43,18 +58,28 @@ struct MemoryWindow : Window {
     void scroll_to_row(int r) override { scrolled_to = r; }
 
     void show_progress(bool shown) override { progress_shown = shown; }
-    void set_progress_range(int m) override { progress_max = m; }
-    void set_progress(int p) override { progress_position = p; progress_positions.push_back(p); }
+    void set_progress(std::int64_t done, std::int64_t total) override { progress.emplace_back(done, total); }
 
-    std::string ask_open_path() override { return open_answer; }
-    std::string ask_save_path() override { ++save_asked; return save_answer; }
+    std::string ask_open_path() override {
+        ++open_asked;
+        return open_answer;
+    }
+    std::string ask_save_path() override {
+        ++save_asked;
+        return save_answer;
+    }
 
     void let_events_run() override {
         ++events_let_run;
         if (on_events) on_events();
     }
 
-    std::string hint() { return texts[Control::Label1]; }
+    // The user types text that has a character without a GBK form into a box.
+    void type_outside_gbk(ControlId c, const std::string& shown) {
+        texts[c] = shown;
+        outside_gbk.insert(c);
+    }
+    std::string hint() { return texts[ControlId::hint_line]; }
     std::vector<std::string> column(int c) {
         std::vector<std::string> out;
         for (auto& r : rows) out.push_back(r[c]);
@@ -68,7 +93,8 @@ struct MemoryProfile : ProfileReader {
     std::vector<std::string> files_read;
 
     static std::string fold(std::string s) {
-        for (auto& ch : s) if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+        for (auto& ch : s)
+            if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
         return s;
     }
     void put(const std::string& section, const std::string& key, const std::string& value) {
@@ -81,10 +107,11 @@ struct MemoryProfile : ProfileReader {
     }
 };
 
-// One session, window and INI reader wired together, as the program holds them.
+inline const std::string kSettingsPath = "/opt/tarvello/ziz_ivi.ini";
+
+// The form with its view and INI reader wired together, as the program holds them.
 struct Harness {
-    FileSession session;
-    MemoryWindow window;
+    MemoryView view;
     MemoryProfile profile;
-    Context context{session, window, profile, "C:\\tarvello\\ziz_ivi.ini"};
+    Form form{view, profile, kSettingsPath};
 };
