@@ -21,7 +21,7 @@ struct ExpectedControl {
     int font_weight;
 };
 
-// In z-order, topmost first. StatusBar1 is checked on its own: it docks itself.
+// In z-order, topmost first. The status bar is checked on its own: it docks itself.
 const std::array<ExpectedControl, 9> kExpected{{
     {"msctls_progress32", {30, 318, 550, 338}, "", false, false, 0, 0},
     {"msctls_statusbar32", {}, "", true, false, 0, 0},
