@@ -1,7 +1,8 @@
 // Any bytes taken in as a dropped file. A file with the signature is listed slot by slot as
 // its bytes decode, with the comments of its edition; one with a port text lists its port
 // row and a known rate; anything else is rejected and closed; a read-only file is not
-// opened. The intake never writes a byte.
+// opened by the window, while the operations, asked to only read, list it all the same.
+// The intake never writes a byte.
 //
 // Input: the shape bytes (flag 20: the file is read-only; flag 40: the reference file
 // exists and holds comments; flag 80: other handlers try to run while the listing lets
@@ -11,6 +12,7 @@
 #include <cstdint>
 
 #include "fuzz/fuzz_support.h"
+#include "ops/list_records.h"
 
 namespace {
 
@@ -52,6 +54,30 @@ void check_taken_in(FuzzCase& c, std::string_view bytes) {
     }
 }
 
+// The records the operations list for a file opened only to be read, as the model has them.
+void check_read_only_listing(const std::string& path, std::string_view bytes) {
+    const Listing expected = listing_of(bytes);
+    NaviFile file;
+    const OpenOutcome opened = open_file(path, file, Access::read_only);
+    Rows rows;
+    const auto add = [&rows](const Record& record) { rows.push_back({record.address, record.value, ""}); };
+    switch (expected.kind) {
+    case ModelKind::config:
+        FUZZ_CHECK(opened == OpenOutcome::config);
+        FUZZ_CHECK(list_config_records(file, [&](int, const Record& record) { add(record); }) == ListOutcome::listed);
+        break;
+    case ModelKind::module: {
+        FUZZ_CHECK(opened == OpenOutcome::module);
+        std::vector<Record> records;
+        FUZZ_CHECK(list_module_records(file, records) == ListOutcome::listed);
+        for (const Record& record : records) add(record);
+        break;
+    }
+    case ModelKind::rejected: FUZZ_CHECK(opened == OpenOutcome::not_kld && !file.is_open()); break;
+    }
+    FUZZ_CHECK(rows == expected.rows);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -81,6 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!c.form.file.is_open());
         FUZZ_CHECK(c.view.rows.empty());
         FUZZ_CHECK(c.view.hint() == hint::kOpenFailed);
+        check_read_only_listing(c.path, bytes);
+        FUZZ_CHECK(c.on_disk() == bytes);
         return 0;
     }
     check_taken_in(c, bytes);

@@ -2,6 +2,7 @@
 // The terminal's side of the command line: what the user typed and what the program prints
 // cross here and nowhere else. Inside, texts are GBK and paths UTF-8 (on POSIX the bytes
 // as given, which the system takes as they are).
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,9 @@ std::string argument_to_utf8(const std::string& argument, Encoding encoding);
 bool gbk_to_utf8(std::string_view gbk, std::string& utf8);
 
 enum class Stream { out, err };
+
+// The C stream behind standard output or error.
+std::FILE* file_of(Stream stream);
 
 // Standard output and error. A console on Windows is written in UTF-16, whatever its code
 // page; a pipe or a file receives bytes in the encoding.

@@ -11,7 +11,6 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
-std::FILE* file_of(Stream stream) { return stream == Stream::out ? stdout : stderr; }
 
 HANDLE handle_of(Stream stream) { return GetStdHandle(stream == Stream::out ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE); }
 
@@ -111,13 +110,3 @@ void Terminal::utf8(Stream stream, std::string_view text) {
     }
 }
 
-void Terminal::bytes(Stream stream, std::string_view bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file_of(stream)) == bytes.size();
-    if (!written && stream == Stream::out) output_failed_ = true;
-}
-
-bool Terminal::finish() {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) output_failed_ = true;
-    std::fflush(stderr);
-    return !output_failed_;
-}

@@ -12,16 +12,7 @@ const std::string kExportFailed = "提示:导出文件写入失败!";
 const std::string kDone = "提示:修改完成!";
 
 std::string config_bytes() {
-    std::string out = kSignature + '\xBF' + std::string(43, '\x55');
-    for (const std::string& c : {chain("HELLO", 0x41), chain("old", 0xF0), chain("end", 0xC0)})
-        out += (c + std::string(160, '0')).substr(0, 160);
-    return out;
-}
-
-void write_elsewhere(const std::string& path, std::size_t offset, const std::string& bytes) {
-    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
-    file.seekp(static_cast<std::streamoff>(offset));
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return config_file('\xBF', {chain("HELLO", 0x41), chain("old", 0xF0), chain("end", 0xC0)}, '0');
 }
 
 class DataSafetyTest : public ShellTest {

@@ -16,10 +16,7 @@ const std::string kNothingToRedo = "提示:没有可以恢复的修改!";
 const std::string kChangedElsewhere = "提示:文件已被其他程序修改,无法撤销!";
 
 std::string config_bytes() {
-    std::string out = kSignature + '\xBF' + std::string(43, '\x55');
-    for (const std::string& c : {chain("HELLO", 0x41), chain("old", 0xF0), chain("end", 0xC0)})
-        out += (c + std::string(160, '0')).substr(0, 160);
-    return out;
+    return config_file('\xBF', {chain("HELLO", 0x41), chain("old", 0xF0), chain("end", 0xC0)}, '0');
 }
 
 // The port text COM3: at 20, the MOV R0, #9600 at 48.
@@ -27,13 +24,6 @@ std::string module_bytes() {
     std::string out = std::string("MZ\x90\x00\x03", 5) + std::string(27, 'x') + "COM3:" + std::string(27, 'x');
     out += std::string("\x28\x70\xCD\xE5\x00\x00\x53\xE3", 8) + std::string("\x96\x0D\xA0\xE3", 4);
     return out + std::string(8, '\x11');
-}
-
-// Bytes written at offset of the file by another program.
-void write_elsewhere(const std::string& path, std::size_t offset, const std::string& bytes) {
-    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
-    file.seekp(static_cast<std::streamoff>(offset));
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 class UndoTest : public ShellTest {

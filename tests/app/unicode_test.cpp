@@ -12,11 +12,8 @@ const std::string kDone = "提示:修改完成!";
 const std::string kUnwritable = "提示:内容含有无法写入的字符,未写入!";
 
 std::string config_bytes() {
-    std::string out = kSignature + '\xBF' + std::string(43, '\x55');
     // Slot D0 holds 81 20: a lead byte without a valid trail, no GBK character at all.
-    for (const std::string& c : {chain("HELLO", 0x41), chain("\x81\x20", 0xF0), chain("end", 0xC0)})
-        out += (c + std::string(160, '0')).substr(0, 160);
-    return out;
+    return config_file('\xBF', {chain("HELLO", 0x41), chain("\x81\x20", 0xF0), chain("end", 0xC0)}, '0');
 }
 
 std::wstring status_wide(HWND bar) {
