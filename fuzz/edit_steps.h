@@ -114,6 +114,7 @@ inline void undo_step(FuzzCase& c, HistoryModel& history, const BackupModel& bac
     auto& to = back ? history.undone : history.done;
     const std::string before = c.on_disk();
     const Rows rows = c.view.rows;
+    const bool open = c.form.file.is_open();  // the re-listing after a step may close it
     const std::string offset_box = c.view.text(ControlId::offset_box);
     const std::string value_box = c.view.text(ControlId::value_box);
     c.view.set_text(ControlId::hint_line, "");
@@ -134,7 +135,7 @@ inline void undo_step(FuzzCase& c, HistoryModel& history, const BackupModel& bac
     const HistoryModel::Change last = from.back();
     const std::string& expected = back ? last.after : last.before;
     const std::string& wanted = back ? last.before : last.after;
-    if (!c.form.file.is_open()) return untouched(hint::kWriteFailed);
+    if (!open) return untouched(hint::kWriteFailed);
     if (slice(before, last.offset, expected.size()) != expected) return untouched(hint::kChangedElsewhere);
 
     check_writes_within(last.offset, last.offset + static_cast<std::int64_t>(wanted.size()));
@@ -159,6 +160,7 @@ inline void navigate_step(FuzzCase& c, const std::string& offset_text) {
     const std::string before = c.on_disk();
     const Rows rows = c.view.rows;
     const int selected = c.view.selected;
+    const bool open = c.form.file.is_open();
     c.view.set_text(ControlId::offset_box, offset_text);
     c.view.set_text(ControlId::value_box, "before");
     c.view.set_text(ControlId::hint_line, "");
@@ -173,7 +175,7 @@ inline void navigate_step(FuzzCase& c, const std::string& offset_text) {
     if (c.form.busy) {
         FUZZ_CHECK(c.view.text(ControlId::value_box) == "before");
         FUZZ_CHECK(c.view.hint().empty());
-    } else if (!c.form.file.is_open()) {
+    } else if (!open) {
         FUZZ_CHECK(c.view.hint() == hint::kNoFileOpen);
         FUZZ_CHECK(c.view.text(ControlId::value_box) == "before");
     } else if (offset_text.empty()) {
