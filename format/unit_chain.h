@@ -58,8 +58,9 @@ std::string value_of(const DecodedChain& chain);
 std::string encode_chain(std::string_view seed, std::string_view value);
 
 // Whether value survives a round trip through encode_chain and decode_chain after seed.
-// Bytes 00 and FF never do: 00 ends the text, and FF adds nothing modulo 255, so the
-// unit repeats and the chain ends there.
+// 00 never does (it ends the text), nor does FF after most units: it adds nothing modulo
+// 255, so the unit repeats and the chain ends there. After a unit that reads as 0 it
+// makes FF, and then it round-trips.
 bool encodes_exactly(std::string_view seed, std::string_view value);
 
 // The slot boundary after offset: a chain written at offset must not cross it.

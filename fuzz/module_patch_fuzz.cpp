@@ -86,10 +86,11 @@ void patch_step(FuzzCase& c, Models& m, const Step& step, Failure failure) {
     }
     m.backup.check(c);
     FUZZ_CHECK(after == (failure == Failure::writes && writes ? before : expected));
+    // A failed write may have reached the disk all the same: it is in the history too.
+    if (writes) m.history.record({offset, offset, slice(before, offset, meant.bytes.size()), meant.bytes});
     if (failure == Failure::none || !writes) {
         FUZZ_CHECK(!io_watch::unflushed());
         FUZZ_CHECK(c.view.hint() == hint::kDone);
-        if (writes) m.history.record({offset, offset, slice(before, offset, meant.bytes.size()), meant.bytes});
     } else {
         FUZZ_CHECK(c.view.hint() == hint::kWriteFailed);
     }

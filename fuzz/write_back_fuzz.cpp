@@ -72,11 +72,12 @@ void write_step(FuzzCase& c, Models& m, const Step& step, Failure failure) {
     const Changed changed = changed_between(before, after);
     if (changed.first >= 0) FUZZ_CHECK(changed.first >= at && changed.last < chain_end);
     FUZZ_CHECK(after == (failure == Failure::writes ? before : replaced(before, at, chain)));
+    // A failed write may have reached the disk all the same: it is in the history too.
+    m.history.record({offset, at, slice(before, at, chain.size()), chain});
     if (failure == Failure::none) {
         FUZZ_CHECK(!io_watch::unflushed() && io_watch::flushes() > 0);
         FUZZ_CHECK(value_at(after, offset) == step.value);
         FUZZ_CHECK(c.view.hint() == hint::kDone);
-        m.history.record({offset, at, slice(before, at, chain.size()), chain});
     } else {
         FUZZ_CHECK(c.view.hint() == hint::kWriteFailed);
     }

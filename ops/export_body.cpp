@@ -6,7 +6,8 @@ std::string export_bytes(const std::string& decoded) {
     const auto size = static_cast<std::uint32_t>(decoded.size());
     std::string out{static_cast<char>(size & 0xFF), static_cast<char>((size >> 8) & 0xFF),
                     static_cast<char>((size >> 16) & 0xFF), static_cast<char>(size >> 24)};
-    return out + decoded;
+    out.reserve(out.size() + decoded.size());
+    return out.append(decoded);
 }
 
 ExportOutcome export_body(const NaviFile& file, const std::string& target, const ExportProgress& progress) {

@@ -15,6 +15,7 @@ enum class PatchOutcome {
 };
 
 // The port text written at offset as it is; an empty text writes nothing and is done.
+// change, when given, receives what the write replaced, also after write_failed.
 PatchOutcome patch_port(NaviFile& file, std::int64_t offset, std::string_view text, const WriteOptions& options,
                         FileChange* change = nullptr);
 

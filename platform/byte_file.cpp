@@ -1,5 +1,6 @@
 #include "platform/byte_file.h"
 
+#include <algorithm>
 #include <utility>
 
 ByteFile::~ByteFile() { close(); }
@@ -36,6 +37,9 @@ std::int64_t ByteFile::length() const { return is_open() ? os_file::length(handl
 ByteFile::Read ByteFile::read_at(std::int64_t offset, std::size_t n, std::string& out) const {
     out.clear();
     if (!is_open() || offset < 0) return Read::failed;
+    // A chunked walk asks for a MiB of a file that may hold a hundred bytes.
+    const std::int64_t size = length();
+    if (size >= 0) n = static_cast<std::size_t>(std::clamp<std::int64_t>(size - offset, 0, static_cast<std::int64_t>(n)));
     out.resize(n);
     const std::int64_t got = os_file::read_at(handle_, offset, out.data(), n);
     if (got < 0) {

@@ -47,7 +47,8 @@ void write_back_value(Form& form, const std::string& address) {
         view.set_text(ControlId::hint_line, text);
         return;
     }
-    if (outcome == WriteOutcome::done) form.history.record(change);
+    // A failed write may have reached the disk all the same: it can be undone too.
+    if (!change.after.empty()) form.history.record(change);
     view.focus(ControlId::record_list);
     list_again(form);
     select_record_row(view, address);
@@ -71,7 +72,7 @@ void patch_module_row(Form& form, const std::string& address) {
         view.set_text(ControlId::hint_line, text);
         return;
     }
-    if (outcome == PatchOutcome::done && !change.after.empty()) form.history.record(change);
+    if (!change.after.empty()) form.history.record(change);
     list_again(form);
     view.set_text(ControlId::hint_line, outcome == PatchOutcome::done ? hint::kDone : hint::kWriteFailed);
 }

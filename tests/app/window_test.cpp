@@ -11,43 +11,24 @@
 
 namespace {
 
-struct ExpectedControl {
-    const char* class_name;
-    RECT rect;  // left, top, right, bottom in the form's client area
-    const char* caption;
-    bool visible;
-    bool tab_stop;
-    int font_height;  // character height; 0 for the system's GUI font
-    int font_weight;
+// A few rectangles that pin the layout at 96 DPI, in the form's client area; the rest of
+// the layout is checked against the control table at every DPI by the layout test.
+struct PinnedRect {
+    ControlId id;
+    RECT rect;  // left, top, right, bottom
 };
-
-// In z-order, topmost first. The status bar is checked on its own: it docks itself.
-const std::array<ExpectedControl, 9> kExpected{{
-    {"msctls_progress32", {30, 318, 550, 338}, "", false, false, 0, 0},
-    {"msctls_statusbar32", {}, "", true, false, 0, 0},
-    {"SysListView32", {0, 75, 594, 388}, "", true, true, 0, 0},
-    {"Static", {157, 47, 167, 69}, "h", true, false, 16, FW_BOLD},
-    {"Static", {74, 47, 92, 69}, "0x", true, false, 16, FW_BOLD},
-    {"Edit", {95, 43, 153, 67}, "", true, true, 16, FW_NORMAL},
-    {"Static", {180, 45, 590, 67},
-     "\xCC\xE1\xCA\xBE:\xCF\xC8\xBD\xAB\xCE\xC4\xBC\xFE\xCD\xCF\xB7\xC5\xB5\xBD\xD7\xF3\xB2\xE0\xCD\xBC\xB1\xEA\xC9\xCF"
-     "(NaviConfig.dll\xBB\xF2NaviOneSCH.dll)!",
-     true, false, 12, FW_NORMAL},
-    {"Edit", {74, 7, 586, 37}, "", true, false, 19, FW_NORMAL},
-    {"Tarvello.Icon", {5, 5, 65, 65}, "", true, false, 0, 0},
-}};
+const PinnedRect kPinned[] = {
+    {ControlId::value_box, {74, 7, 586, 37}},
+    {ControlId::record_list, {0, 75, 594, 388}},
+    {ControlId::hint_line, {180, 45, 590, 67}},
+    {ControlId::icon, {5, 5, 65, 65}},
+};
 
 RECT client_rect_of(HWND control) {
     RECT rect;
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-std::string class_of(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
 }
 
 LOGFONTA font_of(HWND control) {
@@ -91,41 +72,35 @@ int text_end_of(HWND box) { return static_cast<int>(SendMessageA(box, EM_LINELEN
 
 using WindowTest = ShellTest;
 
-TEST_F(WindowTest, ControlsStandInTheirPlacesAndZOrder) {
+TEST_F(WindowTest, ControlsAreTheTablesRowsAndStandInTheirPlaces) {
     start();
-    RECT client;
-    GetClientRect(form(), &client);
     HWND child = GetWindow(form(), GW_CHILD);
-    for (std::size_t i = 0; i < kExpected.size(); ++i, child = GetWindow(child, GW_HWNDNEXT)) {
-        const ExpectedControl& want = kExpected[i];
-        SCOPED_TRACE(i);
-        ASSERT_NE(child, nullptr);
-        EXPECT_EQ(child, control(kControlTable[i].id));
-        EXPECT_EQ(class_of(child), want.class_name);
-        EXPECT_EQ(IsWindowVisible(child) != 0, want.visible);
-        EXPECT_EQ((style_of(child) & WS_TABSTOP) != 0, want.tab_stop);
-        const RECT at = client_rect_of(child);
-        if (kControlTable[i].id == ControlId::status_bar) {
-            EXPECT_EQ(at.left, 0);
-            EXPECT_EQ(at.right, client.right);
-            EXPECT_EQ(at.bottom, client.bottom);
-            continue;
+    for (const ControlEntry& entry : kControlTable) {
+        SCOPED_TRACE(index_of(entry.id));
+        ASSERT_EQ(child, control(entry.id)) << "created in the table's order, which is the z-order";
+        wchar_t class_name[64] = {};
+        GetClassNameW(child, class_name, 64);
+        EXPECT_EQ(lstrcmpiW(class_name, entry.class_name), 0);
+        EXPECT_EQ(IsWindowVisible(child) != 0, entry.visible);
+        EXPECT_EQ((style_of(child) & WS_TABSTOP) != 0, entry.tab_stop);
+        if (entry.id != ControlId::status_bar) {
+            EXPECT_EQ(text_of(child), gbk_of(entry.caption));
         }
-        EXPECT_EQ(at.left, want.rect.left);
-        EXPECT_EQ(at.top, want.rect.top);
-        EXPECT_EQ(at.right, want.rect.right);
-        EXPECT_EQ(at.bottom, want.rect.bottom);
-        EXPECT_EQ(text_of(child), want.caption);
-        const LOGFONTA font = font_of(child);
-        if (want.font_height != 0) {
-            EXPECT_STREQ(font.lfFaceName, "\xCB\xCE\xCC\xE5");  // 宋体
-            EXPECT_EQ(font.lfHeight, -want.font_height);
-            EXPECT_EQ(font.lfWeight, want.font_weight);
-        } else {
-            EXPECT_STRNE(font.lfFaceName, "\xCB\xCE\xCC\xE5");
-        }
+        child = GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr) << "no control beyond the table";
+    for (const PinnedRect& pinned : kPinned) {
+        SCOPED_TRACE(index_of(pinned.id));
+        const RECT at = client_rect_of(control(pinned.id));
+        EXPECT_EQ(at.left, pinned.rect.left);
+        EXPECT_EQ(at.top, pinned.rect.top);
+        EXPECT_EQ(at.right, pinned.rect.right);
+        EXPECT_EQ(at.bottom, pinned.rect.bottom);
+    }
+    EXPECT_EQ(text_of(control(ControlId::hint_line)),
+              "\xCC\xE1\xCA\xBE:\xCF\xC8\xBD\xAB\xCE\xC4\xBC\xFE\xCD\xCF\xB7\xC5\xB5\xBD\xD7\xF3\xB2\xE0\xCD\xBC\xB1\xEA\xC9\xCF"
+              "(NaviConfig.dll\xBB\xF2NaviOneSCH.dll)!");
+    EXPECT_STRNE(font_of(control(ControlId::record_list)).lfFaceName, "\xCB\xCE\xCC\xE5") << "the system's GUI font";
     EXPECT_EQ(font_of(control(ControlId::value_box)).lfCharSet, GB2312_CHARSET);
 }
 

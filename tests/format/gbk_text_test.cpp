@@ -23,8 +23,8 @@ TEST(IsValidGbk, LeadThenTrailByte) {
         {"\x81\x7F", false},  // 7F is no trail byte
         {"\x81\x3F", false},  // below 40
         {"\x81\xFF", false},
-        {"\x80\x40", false},  // 80 and FF lead nothing
-        {"\xFF\x40", false},
+        {"\x80\x40", true},   // 80 is code page 936's euro sign, alone
+        {"\xFF\x40", false},  // FF leads nothing
         {"\x81", false},      // a lead byte cut off by the end
         {"ab\xD6", false},
         {"\xD6\xD0\xCE", false},
