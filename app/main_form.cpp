@@ -103,7 +103,7 @@ void restore_focus(Shell& shell) {
 
 LRESULT CALLBACK form_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
-        // The shell comes with the creation and belongs to the window from now on.
+        // The shell comes with the creation; its owner keeps it past the window's end.
         auto* shell = static_cast<Shell*>(reinterpret_cast<const CREATESTRUCTW*>(l)->lpCreateParams);
         shell->window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(shell));
@@ -141,7 +141,7 @@ LRESULT CALLBACK form_proc(HWND window, UINT message, WPARAM w, LPARAM l) {
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete shell;
+        shell->window = nullptr;
         return DefWindowProcW(window, message, w, l);
     default:
         break;
@@ -173,7 +173,7 @@ Shell* shell_of(HWND window) {
     return reinterpret_cast<Shell*>(GetWindowLongPtrW(top, GWLP_USERDATA));
 }
 
-HWND open_main_form(const std::string& program_dir) {
+std::unique_ptr<Shell> open_main_form(const std::string& program_dir) {
     auto shell = std::make_unique<Shell>(program_dir);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
@@ -187,18 +187,18 @@ HWND open_main_form(const std::string& program_dir) {
     const int height = scaled(kFormHeight, GetDpiForSystem());
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    Shell& s = *shell;
     const HWND window = CreateWindowExW(WS_EX_TOPMOST, kFormClass, kFormCaption, kFormStyle, left, top, width, height,
-                                        nullptr, nullptr, instance, shell.release());
+                                        nullptr, nullptr, instance, shell.get());
     if (!window) return nullptr;
-    create_controls(s, instance);
-    raise_event(s, Source::main_window, Event::created);
+    create_controls(*shell, instance);
+    raise_event(*shell, Source::main_window, Event::created);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    return window;
+    return shell;
 }
 
 int run_program(const std::string& program_dir) {
-    if (!open_main_form(program_dir)) return 0;
+    const std::unique_ptr<Shell> shell = open_main_form(program_dir);
+    if (!shell) return 0;
     return run_message_loop();
 }

@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <memory>
 #include <string>
 
 #include "app/form/form.h"
@@ -10,8 +11,10 @@
 #include "app/win32_view.h"
 #include "platform/profile_file.h"
 
-// Everything the main window owns, reached from the window itself (GWLP_USERDATA): the
-// handlers' form, the view over the controls, and the window's resources.
+// Everything the main window uses, reached from the window itself (GWLP_USERDATA): the
+// handlers' form, the view over the controls, and the window's resources. It outlives the
+// window: a listing or an export that lets events run may see the window closed under it
+// and must still find its state when it returns.
 struct Shell {
     explicit Shell(std::string directory) : program_dir(std::move(directory)) {}
     Shell(const Shell&) = delete;
@@ -39,9 +42,9 @@ struct Shell {
 Shell* shell_of(HWND window);
 
 // Start-up without the message loop: the main window with its controls, the created
-// handler, the window shown. The window owns its shell and frees it when destroyed.
-// Tests call it with a folder of their own.
-HWND open_main_form(const std::string& program_dir);
+// handler, the window shown; null when the window cannot be made. The caller keeps the
+// shell until the message loop has ended. Tests call it with a folder of their own.
+std::unique_ptr<Shell> open_main_form(const std::string& program_dir);
 
 // The whole run after the platform start-up of WinMain; returns the exit code.
 int run_program(const std::string& program_dir);

@@ -286,17 +286,19 @@ protected:
     // it when they are given.
     HWND start(const std::string* ini = nullptr) {
         if (ini) folder_.write("ziz_ivi.ini", *ini);
-        form_ = open_main_form(folder_.path());
+        shell_ = open_main_form(folder_.path());
+        form_ = shell_ ? shell_->window : nullptr;
         return form_;
     }
     // The program started from another folder (UTF-8).
     HWND start_in(const std::string& folder) {
-        form_ = open_main_form(folder);
+        shell_ = open_main_form(folder);
+        form_ = shell_ ? shell_->window : nullptr;
         return form_;
     }
     HWND start_with_ini(const std::string& ini) { return start(&ini); }
 
-    Shell& shell() const { return *shell_of(form_); }
+    Shell& shell() const { return *shell_; }
     HWND control(ControlId id) const { return shell().control(id); }
     HWND form() const { return form_; }
     std::string ini_path() const { return folder_.path("ziz_ivi.ini"); }
@@ -415,5 +417,6 @@ protected:
     }
 
     TempFolder folder_;
+    std::unique_ptr<Shell> shell_;
     HWND form_ = nullptr;
 };
