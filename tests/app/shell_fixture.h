@@ -280,6 +280,8 @@ protected:
             SendMessageW(form_, WM_SYSCOMMAND, SC_CLOSE, 0);
             run_loop_until_quit();
         }
+        // The open file goes with the shell, before a test's folders are removed.
+        shell_.reset();
     }
 
     // Starts the program in the test's folder, with a ziz_ivi.ini of these bytes beside

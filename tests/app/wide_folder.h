@@ -14,7 +14,7 @@ public:
         wchar_t base[MAX_PATH];
         GetTempPathW(MAX_PATH, base);
         path_ = std::wstring(base) + L"tarvello-\x03A9m\x00E9ga-\xD55C\xAE00-" + std::to_wstring(GetCurrentProcessId()) +
-                L"-" + std::to_wstring(++made_);
+                L"-" + std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++made_);
         CreateDirectoryW(path_.c_str(), nullptr);
     }
     ~WideFolder() {
