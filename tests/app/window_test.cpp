@@ -24,13 +24,6 @@ const PinnedRect kPinned[] = {
     {ControlId::icon, {5, 5, 65, 65}},
 };
 
-RECT client_rect_of(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 LOGFONTA font_of(HWND control) {
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
